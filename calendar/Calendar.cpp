@@ -1,0 +1,84 @@
+#include "calendar/Calendar.h"
+
+std::uint32_t DaysInMonth(std::uint32_t year, std::uint32_t month) {
+    switch (month) {
+    case 4:
+    case 6:
+    case 9:
+    case 11:
+        return 30;
+    case 2:
+        if (year % 4 != 0)
+            return 28;
+        if (year % 100 != 0)
+            return 29;
+        return year % 400 == 0 ? 29 : 28;
+    default:
+        return 31;
+    }
+}
+
+// Zeller-style congruence with January and February as months 13 and 14 of the year before.
+std::uint32_t DayOfWeek(std::uint32_t year, std::uint32_t month, std::uint32_t day) {
+    if (month == 1 || month == 2) {
+        month += 12;
+        year -= 1;
+    }
+    return (year + year / 4 - year / 100 + year / 400 + (13 * month + 8) / 5 + day) % 7;
+}
+
+std::uint32_t NthWeekday(std::uint32_t year, std::uint32_t month, std::uint32_t n,
+                         std::uint32_t w) {
+    const std::uint32_t f = DayOfWeek(year, month, 1);
+    const std::uint32_t x = w >= f ? w - f + 1 : w - f + 8; // [1, 7]: the first such weekday
+    const std::uint32_t k = static_cast<std::uint16_t>(n);
+    return x + 7 * (k - 1);
+}
+
+std::uint32_t WeekOfMonth(const SYSTEMTIME& date) {
+    return (static_cast<std::uint32_t>(date.wDay) - 1) / 7 + 1;
+}
+
+std::uint32_t DayOfYear(const SYSTEMTIME& date) {
+    std::uint32_t k = 0;
+    for (std::uint32_t m = 1; m < date.wMonth; ++m)
+        k += DaysInMonth(date.wYear, m);
+    return k + date.wDay;
+}
+
+bool MatchesWeekParity(const SYSTEMTIME& date, bool odd) {
+    const std::uint32_t k = DayOfYear(date);
+    std::uint32_t r = k % 7;
+    if (r == 0)
+        r = 7;
+    std::uint32_t week = (k - 1) / 7 + 1;
+    if (r > static_cast<std::uint32_t>(date.wDayOfWeek) + 1)
+        ++week;
+    return (week % 2 == 1) == odd;
+}
+
+void NextDay(std::uint32_t& year, std::uint32_t& month, std::uint32_t& day) {
+    if (day < DaysInMonth(year, month)) {
+        ++day;
+    } else if (month < 12) {
+        ++month;
+        day = 1;
+    } else {
+        ++year;
+        month = 1;
+        day = 1;
+    }
+}
+
+void PrevDay(std::uint32_t& year, std::uint32_t& month, std::uint32_t& day) {
+    if (day > 1) {
+        --day;
+    } else if (month > 1) {
+        --month;
+        day = DaysInMonth(year, month);
+    } else {
+        --year;
+        month = 12;
+        day = 31;
+    }
+}

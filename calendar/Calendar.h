@@ -1,0 +1,26 @@
+// Gregorian date arithmetic on unsigned 32-bit values with truncating division.
+// Weekdays: 0 = Sunday ... 6 = Saturday. Callers pass months 1-12; day numbers past the
+// month's end are accepted where noted.
+#pragma once
+
+#include "platform/Platform.h"
+
+#include <cstdint>
+
+// 28-31; defined for months 1-12.
+std::uint32_t DaysInMonth(std::uint32_t year, std::uint32_t month);
+// Accepts days past the month's end: the weekday of that many days after its start.
+std::uint32_t DayOfWeek(std::uint32_t year, std::uint32_t month, std::uint32_t day);
+// Day of the nth (n modulo 65536) weekday w in the month; may exceed the month's length.
+std::uint32_t NthWeekday(std::uint32_t year, std::uint32_t month, std::uint32_t n,
+                         std::uint32_t w);
+// The seven-day block of the month: 1 for days 1-7 ... 5 for 29-31.
+std::uint32_t WeekOfMonth(const SYSTEMTIME& date);
+// January 1 = 1.
+std::uint32_t DayOfYear(const SYSTEMTIME& date);
+// Weeks run Sunday to Saturday, week 1 holds January 1; uses the date's own wDayOfWeek.
+bool MatchesWeekParity(const SYSTEMTIME& date, bool odd);
+// One day later; a day at or past the month's end goes to the 1st of the next month.
+void NextDay(std::uint32_t& year, std::uint32_t& month, std::uint32_t& day);
+// One day earlier; a day past the month's end only counts down by one.
+void PrevDay(std::uint32_t& year, std::uint32_t& month, std::uint32_t& day);

@@ -1,0 +1,115 @@
+#include "data/KmdDate.h"
+
+#include <cstring>
+
+CKmdDate::CKmdDate() { Clear(); }
+
+CKmdDate::CKmdDate(const CKmdDate& other)
+    : months(other.months), startDay(other.startDay), endDay(other.endDay),
+      weekday(other.weekday), flags(other.flags) {
+    std::memcpy(name, other.name, sizeof name);
+}
+
+CKmdDate& CKmdDate::operator=(const CKmdDate& other) {
+    if (this != &other) {
+        months = other.months;
+        startDay = other.startDay;
+        endDay = other.endDay;
+        weekday = other.weekday;
+        flags = other.flags;
+        std::memcpy(name, other.name, sizeof name);
+    }
+    return *this;
+}
+
+CKmdDate::~CKmdDate() = default;
+
+void CKmdDate::Clear() {
+    months = 0;
+    startDay = 0;
+    endDay = 0;
+    weekday = 0;
+    flags.Clear();
+    std::memset(name, 0, sizeof name);
+}
+
+bool CKmdDate::SetStartMonth(unsigned m) {
+    if (m > 12)
+        return false;
+    months = static_cast<std::uint8_t>((m << 4) | (months & 0x0F));
+    return true;
+}
+
+bool CKmdDate::SetEndMonth(unsigned m) {
+    if (m > 12)
+        return false;
+    months = static_cast<std::uint8_t>((months & 0xF0) | m);
+    return true;
+}
+
+bool CKmdDate::SetStartDay(unsigned d) {
+    if (d > 31)
+        return false;
+    startDay = static_cast<std::uint8_t>(d);
+    return true;
+}
+
+bool CKmdDate::SetEndDay(unsigned d) {
+    if (d > 31)
+        return false;
+    endDay = static_cast<std::uint8_t>(d);
+    return true;
+}
+
+bool CKmdDate::SetWeekday(unsigned w) {
+    if (w > 7)
+        return false;
+    weekday = static_cast<std::uint8_t>((weekday & 0xF0) | w);
+    return true;
+}
+
+bool CKmdDate::SetName(const char* text) {
+    if (!text)
+        return false;
+    std::size_t len = std::strlen(text);
+    if (len > KMD_NAME_MAX)
+        len = KMD_NAME_MAX;
+    std::memset(name, 0, sizeof name);
+    std::memcpy(name, text, len);
+    if (len > 0 && name[len - 1] == '\n')
+        name[len - 1] = 0;
+    return true;
+}
+
+bool CKmdDate::GetName(char* out) const {
+    if (!out)
+        return false;
+    std::memcpy(out, name, sizeof name);
+    return true;
+}
+
+// Packed image: months, startDay, endDay, weekday (1 byte each), flags (2, little-endian),
+// then all 128 name bytes.
+bool CKmdDate::Pack(unsigned char* out, std::size_t size) const {
+    if (!out || size < PackedSize())
+        return false;
+    out[0] = months;
+    out[1] = startDay;
+    out[2] = endDay;
+    out[3] = weekday;
+    flags.Pack(out + 4, 2);
+    std::memcpy(out + 6, name, sizeof name);
+    return true;
+}
+
+bool CKmdDate::Unpack(const unsigned char* in, std::size_t size) {
+    if (!in || size < PackedSize())
+        return false;
+    months = in[0];
+    startDay = in[1];
+    endDay = in[2];
+    weekday = in[3];
+    flags.Unpack(in + 4, 2);
+    std::memcpy(name, in + 6, sizeof name);
+    return true;
+}

@@ -1,0 +1,73 @@
+// One date entry: a named rule for recurring dates.
+#pragma once
+
+#include "data/KmdDateFlags.h"
+#include "platform/Platform.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <iosfwd>
+
+class CKmdHoliday;
+
+constexpr std::size_t KMD_NAME_SIZE = 128;
+constexpr std::size_t KMD_NAME_MAX = 127;
+
+class CKmdDate {
+public:
+    CKmdDate();
+    CKmdDate(const CKmdDate& other);
+    CKmdDate& operator=(const CKmdDate& other);
+    virtual ~CKmdDate();
+
+    void Clear();
+
+    bool SetStartMonth(unsigned m);
+    bool SetEndMonth(unsigned m);
+    bool SetStartDay(unsigned d);
+    bool SetEndDay(unsigned d);
+    bool SetWeekday(unsigned w);
+
+    unsigned GetStartMonth() const { return months >> 4; }
+    unsigned GetEndMonth() const { return months & 0x0F; }
+    unsigned GetStartDay() const { return startDay; }
+    unsigned GetEndDay() const { return endDay; }
+    // 0 = none, 1 = Sunday ... 7 = Saturday.
+    unsigned GetWeekday() const { return weekday & 0x0F; }
+
+    CKmdDateFlags GetFlags() const { return flags; }
+    void SetFlags(const CKmdDateFlags& f) { flags = f; }
+
+    // At most 127 bytes are kept (a byte cut, which may split a double-byte character);
+    // one trailing line feed is dropped.
+    bool SetName(const char* text);
+    // Copies all 128 name bytes into out, which must hold 128 bytes.
+    bool GetName(char* out) const;
+    const char* NameField() const { return name; }
+    bool IsEmpty() const { return name[0] == 0; }
+
+    static constexpr std::size_t PackedSize() { return 134; }
+    bool Pack(unsigned char* out, std::size_t size) const;
+    bool Unpack(const unsigned char* in, std::size_t size);
+
+    // The on-disk record of the binary data file. ReadFrom keeps the fields read in full
+    // and returns false when the stream ended inside the record.
+    bool ReadFrom(std::istream& in);
+    bool WriteTo(std::ostream& out) const;
+
+    // Evaluation for one date against the holiday table.
+    bool Matches(const SYSTEMTIME& date, const CKmdHoliday& holidays) const;
+    bool EffectiveDate(const SYSTEMTIME& date, SYSTEMTIME& cand, const CKmdHoliday& holidays) const;
+    bool NominalDate(const SYSTEMTIME& date, SYSTEMTIME& cand) const;
+    void DateInMonth(const SYSTEMTIME& date, SYSTEMTIME& cand) const;
+    static bool IsOffDay(bool saturdayOff, unsigned year, unsigned month, unsigned day,
+                         const CKmdHoliday& holidays);
+
+private:
+    std::uint8_t months;   // start month in bits 4-7, end month in bits 0-3
+    std::uint8_t startDay; // 0 = not set
+    std::uint8_t endDay;   // period end only
+    std::uint8_t weekday;  // weekday in bits 0-3; bits 4-7 are carried as read
+    CKmdDateFlags flags;
+    char name[KMD_NAME_SIZE];
+};

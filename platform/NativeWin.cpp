@@ -1,0 +1,148 @@
+#ifndef _WIN32
+
+#include "platform/Platform.h"
+
+#include <cstdarg>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <ctime>
+#include <fstream>
+#include <sys/time.h>
+
+namespace {
+// A moveable block: the handle stays, the bytes may move when it grows.
+struct Block {
+    SIZE_T size;
+    int locks;
+    unsigned char* bytes;
+};
+} // namespace
+
+HLOCAL LocalAlloc(UINT flags, SIZE_T bytes) {
+    Block* b = static_cast<Block*>(std::malloc(sizeof(Block)));
+    if (!b)
+        return nullptr;
+    b->size = bytes;
+    b->locks = 0;
+    b->bytes = static_cast<unsigned char*>(std::malloc(bytes ? bytes : 1));
+    if (!b->bytes) {
+        std::free(b);
+        return nullptr;
+    }
+    if (flags & LMEM_ZEROINIT)
+        std::memset(b->bytes, 0, bytes);
+    return b;
+}
+
+HLOCAL LocalReAlloc(HLOCAL mem, SIZE_T bytes, UINT flags) {
+    Block* b = static_cast<Block*>(mem);
+    if (!b)
+        return nullptr;
+    unsigned char* p = static_cast<unsigned char*>(std::realloc(b->bytes, bytes ? bytes : 1));
+    if (!p)
+        return nullptr;
+    if ((flags & LMEM_ZEROINIT) && bytes > b->size)
+        std::memset(p + b->size, 0, bytes - b->size);
+    b->bytes = p;
+    b->size = bytes;
+    return b;
+}
+
+void* LocalLock(HLOCAL mem) {
+    Block* b = static_cast<Block*>(mem);
+    if (!b)
+        return nullptr;
+    ++b->locks;
+    return b->bytes;
+}
+
+BOOL LocalUnlock(HLOCAL mem) {
+    Block* b = static_cast<Block*>(mem);
+    if (!b || b->locks == 0)
+        return FALSE;
+    --b->locks;
+    return b->locks > 0;
+}
+
+SIZE_T LocalSize(HLOCAL mem) {
+    Block* b = static_cast<Block*>(mem);
+    return b ? b->size : 0;
+}
+
+HLOCAL LocalFree(HLOCAL mem) {
+    Block* b = static_cast<Block*>(mem);
+    if (b) {
+        std::free(b->bytes);
+        std::free(b);
+    }
+    return nullptr;
+}
+
+void GetLocalTime(SYSTEMTIME* st) {
+    if (!st)
+        return;
+    struct timeval tv;
+    gettimeofday(&tv, nullptr);
+    time_t t = tv.tv_sec;
+    struct tm lt;
+    localtime_r(&t, &lt);
+    st->wYear = static_cast<WORD>(lt.tm_year + 1900);
+    st->wMonth = static_cast<WORD>(lt.tm_mon + 1);
+    st->wDayOfWeek = static_cast<WORD>(lt.tm_wday);
+    st->wDay = static_cast<WORD>(lt.tm_mday);
+    st->wHour = static_cast<WORD>(lt.tm_hour);
+    st->wMinute = static_cast<WORD>(lt.tm_min);
+    st->wSecond = static_cast<WORD>(lt.tm_sec);
+    st->wMilliseconds = static_cast<WORD>(tv.tv_usec / 1000);
+}
+
+LPSTR lstrcpynA(LPSTR dst, LPCSTR src, int n) {
+    if (!dst || !src)
+        return nullptr;
+    if (n <= 0)
+        return dst;
+    int i = 0;
+    for (; i < n - 1 && src[i]; ++i)
+        dst[i] = src[i];
+    dst[i] = 0;
+    return dst;
+}
+
+int lstrlenA(LPCSTR s) { return s ? static_cast<int>(std::strlen(s)) : 0; }
+
+LPSTR lstrcatA(LPSTR dst, LPCSTR src) {
+    if (!dst || !src)
+        return nullptr;
+    return std::strcat(dst, src);
+}
+
+int wsprintfA(LPSTR dst, LPCSTR fmt, ...) {
+    va_list ap;
+    va_start(ap, fmt);
+    int n = std::vsnprintf(dst, 1024, fmt, ap);
+    va_end(ap);
+    if (n < 0)
+        return 0;
+    return n < 1024 ? n : 1023;
+}
+
+BOOL DeleteFileA(LPCSTR path) { return path && std::remove(path) == 0; }
+
+BOOL CopyFileA(LPCSTR from, LPCSTR to, BOOL failIfExists) {
+    if (!from || !to || !FileExists(from))
+        return FALSE;
+    if (failIfExists && FileExists(to))
+        return FALSE;
+    std::ifstream in(from, std::ios::binary);
+    std::ofstream out(to, std::ios::binary | std::ios::trunc);
+    if (!in || !out)
+        return FALSE;
+    char buf[4096];
+    while (in.read(buf, sizeof buf) || in.gcount() > 0)
+        out.write(buf, in.gcount());
+    out.flush();
+    return out.good() ? TRUE : FALSE;
+}
+
+#endif

@@ -1,0 +1,58 @@
+// Native stand-in for the few Windows types and calls the portable code uses.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+typedef std::uint8_t BYTE;
+typedef std::uint16_t WORD;
+typedef std::uint32_t DWORD;
+typedef std::uint32_t UINT;
+typedef int BOOL;
+typedef char CHAR;
+typedef char* LPSTR;
+typedef const char* LPCSTR;
+typedef std::size_t SIZE_T;
+typedef void* HLOCAL;
+
+#ifndef TRUE
+#define TRUE 1
+#define FALSE 0
+#endif
+
+struct SYSTEMTIME {
+    WORD wYear;
+    WORD wMonth;
+    WORD wDayOfWeek;
+    WORD wDay;
+    WORD wHour;
+    WORD wMinute;
+    WORD wSecond;
+    WORD wMilliseconds;
+};
+
+#define LMEM_FIXED 0x0000
+#define LMEM_MOVEABLE 0x0002
+#define LMEM_ZEROINIT 0x0040
+#define LHND (LMEM_MOVEABLE | LMEM_ZEROINIT)
+
+// Local memory blocks: a handle to a block with a size and a lock count. Growing keeps the
+// content; LMEM_ZEROINIT zero-fills new bytes.
+HLOCAL LocalAlloc(UINT flags, SIZE_T bytes);
+HLOCAL LocalReAlloc(HLOCAL mem, SIZE_T bytes, UINT flags);
+void* LocalLock(HLOCAL mem);
+BOOL LocalUnlock(HLOCAL mem);
+SIZE_T LocalSize(HLOCAL mem);
+HLOCAL LocalFree(HLOCAL mem);
+
+void GetLocalTime(SYSTEMTIME* st);
+
+// Copies at most n - 1 bytes and a NUL; returns dst (null when dst or src is null).
+LPSTR lstrcpynA(LPSTR dst, LPCSTR src, int n);
+int lstrlenA(LPCSTR s);
+LPSTR lstrcatA(LPSTR dst, LPCSTR src);
+// wsprintfA writes at most 1024 bytes with its NUL, as the Windows one does.
+int wsprintfA(LPSTR dst, LPCSTR fmt, ...);
+
+BOOL DeleteFileA(LPCSTR path);
+BOOL CopyFileA(LPCSTR from, LPCSTR to, BOOL failIfExists);

@@ -1,0 +1,13 @@
+// Helpers shared by the tests: files under the test's own working directory.
+#pragma once
+
+#include <string>
+#include <vector>
+
+// A fresh, empty directory below the working directory; paths use "/" (Windows accepts it).
+std::string FreshDir(const std::string& name);
+void WriteBytes(const std::string& path, const std::string& bytes);
+std::string ReadBytes(const std::string& path);
+bool Exists(const std::string& path);
+// A file of the source tree, as a path this program can open (Z: under Wine).
+std::string SourcePath(const std::string& relative);

@@ -1,0 +1,155 @@
+#include "calendar/Calendar.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+bool IsLeap(unsigned y) { return (y % 4 == 0 && y % 100 != 0) || y % 400 == 0; }
+unsigned RealDays(unsigned y, unsigned m) {
+    static const unsigned d[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    return m == 2 && IsLeap(y) ? 29 : d[m - 1];
+}
+SYSTEMTIME Date(unsigned y, unsigned m, unsigned d) {
+    SYSTEMTIME st{};
+    st.wYear = static_cast<WORD>(y);
+    st.wMonth = static_cast<WORD>(m);
+    st.wDay = static_cast<WORD>(d);
+    st.wDayOfWeek = static_cast<WORD>(DayOfWeek(y, m, d));
+    return st;
+}
+} // namespace
+
+TEST(DaysInMonth, LeapRulesAndMonthLengths) {
+    EXPECT_EQ(28u, DaysInMonth(1900, 2));
+    EXPECT_EQ(29u, DaysInMonth(2000, 2));
+    EXPECT_EQ(28u, DaysInMonth(2023, 2));
+    EXPECT_EQ(29u, DaysInMonth(2024, 2));
+    EXPECT_EQ(30u, DaysInMonth(2024, 4));
+    EXPECT_EQ(31u, DaysInMonth(2024, 12));
+    for (unsigned y = 1601; y < 2400; ++y)
+        for (unsigned m = 1; m <= 12; ++m)
+            ASSERT_EQ(RealDays(y, m), DaysInMonth(y, m)) << y << "/" << m;
+}
+
+// The formula against a plain day count from Monday, 1 January 1601.
+TEST(DayOfWeek, AgreesWithADayCountFrom1601To2399) {
+    unsigned weekday = 1;
+    for (unsigned y = 1601; y < 2400; ++y)
+        for (unsigned m = 1; m <= 12; ++m)
+            for (unsigned d = 1; d <= RealDays(y, m); ++d) {
+                ASSERT_EQ(weekday, DayOfWeek(y, m, d)) << y << "/" << m << "/" << d;
+                weekday = (weekday + 1) % 7;
+            }
+}
+
+TEST(DayOfWeek, KnownDatesAndDaysPastTheMonthsEnd) {
+    EXPECT_EQ(1u, DayOfWeek(2024, 1, 1));
+    EXPECT_EQ(2u, DayOfWeek(2000, 2, 29));
+    EXPECT_EQ(4u, DayOfWeek(2023, 2, 30)); // the weekday of March 2
+    EXPECT_EQ(DayOfWeek(2024, 5, 5), DayOfWeek(2024, 4, 35));
+}
+
+TEST(NthWeekday, OccurrencesAndFifthsPastTheEnd) {
+    EXPECT_EQ(8u, NthWeekday(2024, 1, 2, 1));
+    EXPECT_EQ(29u, NthWeekday(2024, 2, 5, 4));
+    EXPECT_EQ(34u, NthWeekday(2023, 2, 5, 1));
+    // n is used modulo 65536: 65537 is the first occurrence.
+    EXPECT_EQ(NthWeekday(2024, 3, 1, 3), NthWeekday(2024, 3, 65537, 3));
+    for (unsigned m = 1; m <= 12; ++m)
+        for (unsigned w = 0; w < 7; ++w)
+            for (unsigned n = 1; n <= 5; ++n) {
+                unsigned d = NthWeekday(2026, m, n, w);
+                ASSERT_EQ(w, DayOfWeek(2026, m, d));
+                ASSERT_EQ(n, (d - 1) / 7 + 1); // the nth occurrence lies in block n
+            }
+}
+
+TEST(WeekOfMonth, SevenDayBlocks) {
+    EXPECT_EQ(1u, WeekOfMonth(Date(2024, 1, 1)));
+    EXPECT_EQ(1u, WeekOfMonth(Date(2024, 1, 7)));
+    EXPECT_EQ(2u, WeekOfMonth(Date(2024, 1, 8)));
+    EXPECT_EQ(5u, WeekOfMonth(Date(2024, 1, 31)));
+}
+
+TEST(DayOfYear, CountsFromJanuaryFirst) {
+    EXPECT_EQ(1u, DayOfYear(Date(2023, 1, 1)));
+    EXPECT_EQ(60u, DayOfYear(Date(2024, 2, 29)));
+    EXPECT_EQ(365u, DayOfYear(Date(2023, 12, 31)));
+    EXPECT_EQ(366u, DayOfYear(Date(2024, 12, 31)));
+}
+
+// Week numbers computed independently: week 1 holds January 1, a new week begins each Sunday.
+TEST(MatchesWeekParity, WeekBoundariesInYearsStartingOnEachWeekday) {
+    const unsigned years[] = {2023, 2024, 2025, 2026, 2027, 2019, 2022, 2000, 2028, 2012};
+    bool startsSeen[7] = {};
+    for (unsigned y : years) {
+        startsSeen[DayOfWeek(y, 1, 1)] = true;
+        unsigned week = 1;
+        for (unsigned m = 1; m <= 12; ++m)
+            for (unsigned d = 1; d <= RealDays(y, m); ++d) {
+                SYSTEMTIME st = Date(y, m, d);
+                if (st.wDayOfWeek == 0 && !(m == 1 && d == 1))
+                    ++week;
+                ASSERT_EQ(week % 2 == 1, MatchesWeekParity(st, true)) << y << "/" << m << "/" << d;
+                ASSERT_EQ(week % 2 == 0, MatchesWeekParity(st, false));
+            }
+        if (y == 2000) {
+            EXPECT_EQ(54u, week); // a leap year that begins on a Saturday
+        }
+    }
+    for (bool seen : startsSeen)
+        EXPECT_TRUE(seen);
+    EXPECT_FALSE(MatchesWeekParity(Date(2000, 12, 31), true));
+    EXPECT_TRUE(MatchesWeekParity(Date(2024, 1, 6), true));
+    EXPECT_FALSE(MatchesWeekParity(Date(2024, 1, 7), true));
+}
+
+TEST(MatchesWeekParity, ReadsTheDatesOwnWeekday) {
+    SYSTEMTIME st = Date(2024, 1, 7); // a Sunday, week 2
+    EXPECT_FALSE(MatchesWeekParity(st, true));
+    st.wDayOfWeek = 6; // claimed Saturday: still week 1
+    EXPECT_TRUE(MatchesWeekParity(st, true));
+}
+
+TEST(NextDayPrevDay, StepsAcrossMonthAndYearEnds) {
+    unsigned y = 2023, m = 12, d = 31;
+    NextDay(y, m, d);
+    EXPECT_EQ(2024u, y);
+    EXPECT_EQ(1u, m);
+    EXPECT_EQ(1u, d);
+    y = 2024, m = 2, d = 28;
+    NextDay(y, m, d);
+    EXPECT_EQ(29u, d);
+    y = 2023, m = 2, d = 30;
+    NextDay(y, m, d);
+    EXPECT_EQ(3u, m);
+    EXPECT_EQ(1u, d);
+    y = 2024, m = 3, d = 1;
+    PrevDay(y, m, d);
+    EXPECT_EQ(2u, m);
+    EXPECT_EQ(29u, d);
+    y = 2024, m = 1, d = 1;
+    PrevDay(y, m, d);
+    EXPECT_EQ(2023u, y);
+    EXPECT_EQ(12u, m);
+    EXPECT_EQ(31u, d);
+    y = 2023, m = 4, d = 31; // past the end: only counts down
+    PrevDay(y, m, d);
+    EXPECT_EQ(4u, m);
+    EXPECT_EQ(30u, d);
+}
+
+TEST(NextDayPrevDay, AreInverseOnEveryDayAroundLeapCenturies) {
+    const unsigned starts[] = {1698, 1798, 1898, 1998, 2098, 2398};
+    for (unsigned s : starts)
+        for (unsigned y = s; y < s + 4; ++y)
+            for (unsigned m = 1; m <= 12; ++m)
+                for (unsigned d = 1; d <= RealDays(y, m); ++d) {
+                    unsigned ny = y, nm = m, nd = d;
+                    NextDay(ny, nm, nd);
+                    ASSERT_EQ(DayOfWeek(y, m, d) + 1, DayOfWeek(ny, nm, nd) == 0 ? 7 : DayOfWeek(ny, nm, nd));
+                    PrevDay(ny, nm, nd);
+                    ASSERT_EQ(y, ny);
+                    ASSERT_EQ(m, nm);
+                    ASSERT_EQ(d, nd);
+                }
+}
