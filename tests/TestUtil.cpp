@@ -83,14 +83,24 @@ bool Exists(const std::string& path) {
     return stat(path.c_str(), &st) == 0;
 }
 
-std::string SourcePath(const std::string& relative) {
+namespace {
+std::string HostPath(const std::string& unixPath) {
 #ifdef _WIN32
-    std::string p = std::string("Z:") + KOYOMI_SOURCE_DIR + "/" + relative;
+    std::string p = "Z:" + unixPath;
     for (char& c : p)
         if (c == '/')
             c = '\\';
     return p;
 #else
-    return std::string(KOYOMI_SOURCE_DIR) + "/" + relative;
+    return unixPath;
 #endif
+}
+} // namespace
+
+std::string SourcePath(const std::string& relative) {
+    return HostPath(std::string(KOYOMI_SOURCE_DIR) + "/" + relative);
+}
+
+std::string BinPath(const std::string& name) {
+    return HostPath(std::string(KOYOMI_BIN_DIR) + "/" + name);
 }

@@ -11,3 +11,5 @@ std::string ReadBytes(const std::string& path);
 bool Exists(const std::string& path);
 // A file of the source tree, as a path this program can open (Z: under Wine).
 std::string SourcePath(const std::string& relative);
+// A program or library of this build tree (bin/), likewise.
+std::string BinPath(const std::string& name);

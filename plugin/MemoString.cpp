@@ -1,0 +1,157 @@
+#include "plugin/MemoString.h"
+
+#include "calendar/Calendar.h"
+#include "data/KmdDataFile.h"
+
+#include <cstring>
+
+namespace {
+const char* const kWeekdays[7] = {"日", "月", "火", "水", "木", "金", "土"};
+const char kHeader[] = "今日は、%04d/%02d/%02d %s曜日です。\n";
+const char kSeparator[] = "\r\n";
+const char kNone[] = "\r\nなし";
+const char kErrorText[] = "データファイル読み込みエラー";
+
+bool IsLineEnd(char c) { return c == '\r' || c == '\n' || c == 0; }
+
+void FreeSlot(HLOCAL* slot) {
+    if (*slot)
+        LocalFree(*slot);
+    *slot = nullptr;
+}
+
+int SlotLength(HLOCAL slot) {
+    if (!slot)
+        return 0;
+    const char* p = static_cast<const char*>(LocalLock(slot));
+    if (!p)
+        return 0;
+    int n = static_cast<int>(strnlen(p, LocalSize(slot)));
+    LocalUnlock(slot);
+    return n;
+}
+
+// The body of one generation; false when memory ran out.
+bool BuildText(const char* chipText, const SYSTEMTIME& date, HLOCAL* slot) {
+    char work[MEMO_WORK_SIZE];
+    std::memset(work, 0, sizeof work);
+    // The date comes from outside and its weekday is trusted; one out of range is recomputed
+    // rather than read past the table.
+    unsigned dow = date.wDayOfWeek < 7 ? date.wDayOfWeek
+                                       : DayOfWeek(date.wYear, date.wMonth, date.wDay);
+    wsprintfA(work, kHeader, date.wYear, date.wMonth, date.wDay, kWeekdays[dow]);
+    if (AppendText(slot, work) < 0)
+        return false;
+
+    CKmdDataFile file;
+    file.Clear();
+    unsigned pos = 0;
+    char line[MEMO_LINE_SIZE];
+    while (NextDataFileName(pos, line, date.wYear, chipText))
+        file.Append(line);
+
+    if (!file.FindFirst(date))
+        return AppendText(slot, kNone) >= 0;
+
+    int counted = 0;
+    bool more;
+    do {
+        CKmdDate entry;
+        more = file.FindNext(entry);
+        if (entry.IsEmpty())
+            continue;
+        std::memset(work, 0, sizeof work);
+        entry.GetName(work); // 128 bytes into a zeroed buffer: a name without NUL ends at 128
+        if (AppendText(slot, kSeparator) < 0 || AppendText(slot, work) < 0)
+            return false;
+        ++counted;
+    } while (more);
+    if (counted == 0)
+        return AppendText(slot, kNone) >= 0;
+    return true;
+}
+} // namespace
+
+int MakeMemoString(const char* chipText, const SYSTEMTIME& date, HLOCAL* slot) {
+    if (!slot)
+        return 0;
+    FreeSlot(slot);
+    if (chipText && chipText[0]) {
+        if (!BuildText(chipText, date, slot))
+            FreeSlot(slot); // a half-built text is no answer: fall back to the error text
+    }
+    if (!*slot)
+        AppendText(slot, kErrorText);
+    return SlotLength(*slot);
+}
+
+bool NextDataFileName(unsigned& pos, char* line, unsigned year, const char* chipText) {
+    if (!chipText || !line)
+        return false;
+    const unsigned length = static_cast<unsigned>(std::strlen(chipText));
+    while (pos < length) {
+        while (pos < length &&
+               (chipText[pos] == '\r' || chipText[pos] == '\n' || chipText[pos] == '\t'))
+            ++pos;
+        char year4[16];
+        const int yearLen = wsprintfA(year4, "%d", static_cast<int>(year));
+        int n = 0;
+        bool fits = true;
+        while (!IsLineEnd(chipText[pos])) {
+            if (chipText[pos] == '%' && (std::strncmp(chipText + pos, "%YEAR%", 6) == 0 ||
+                                         std::strncmp(chipText + pos, "%year%", 6) == 0)) {
+                if (n + yearLen > MEMO_LINE_SIZE - 1)
+                    fits = false;
+                else
+                    std::memcpy(line + n, year4, yearLen);
+                n += yearLen;
+                pos += 6;
+            } else {
+                if (n + 1 > MEMO_LINE_SIZE - 1)
+                    fits = false;
+                else
+                    line[n] = chipText[pos];
+                ++n;
+                ++pos;
+            }
+            if (!fits)
+                n = MEMO_LINE_SIZE; // keep counting out of the way; the line is dropped
+        }
+        if (!fits)
+            continue; // over-long: no file is opened under a cut path
+        line[n] = 0;
+        return n > 0;
+    }
+    return false;
+}
+
+int AppendText(HLOCAL* slot, const char* text) {
+    if (!slot || !text || !text[0])
+        return 1;
+    bool fresh = false;
+    if (!*slot) {
+        *slot = LocalAlloc(LMEM_MOVEABLE | LMEM_ZEROINIT, 128);
+        if (!*slot)
+            return -1;
+        fresh = true;
+    }
+    const SIZE_T add = std::strlen(text);
+    const SIZE_T current = static_cast<SIZE_T>(SlotLength(*slot));
+    const SIZE_T size = LocalSize(*slot);
+    if (size <= current + add + 1) {
+        const SIZE_T grow = (add + 1 + 127) / 128 * 128;
+        HLOCAL bigger = LocalReAlloc(*slot, size + grow, LMEM_MOVEABLE | LMEM_ZEROINIT);
+        if (!bigger) {
+            if (fresh)
+                FreeSlot(slot);
+            return -1;
+        }
+        *slot = bigger;
+    }
+    char* p = static_cast<char*>(LocalLock(*slot));
+    if (!p)
+        return -1;
+    std::memcpy(p + current, text, add + 1);
+    LocalUnlock(*slot);
+    return 0;
+}
