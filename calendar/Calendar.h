@@ -12,8 +12,7 @@ std::uint32_t DaysInMonth(std::uint32_t year, std::uint32_t month);
 // Accepts days past the month's end: the weekday of that many days after its start.
 std::uint32_t DayOfWeek(std::uint32_t year, std::uint32_t month, std::uint32_t day);
 // Day of the nth (n modulo 65536) weekday w in the month; may exceed the month's length.
-std::uint32_t NthWeekday(std::uint32_t year, std::uint32_t month, std::uint32_t n,
-                         std::uint32_t w);
+std::uint32_t NthWeekday(std::uint32_t year, std::uint32_t month, std::uint32_t n, std::uint32_t w);
 // The seven-day block of the month: 1 for days 1-7 ... 5 for 29-31.
 std::uint32_t WeekOfMonth(const SYSTEMTIME& date);
 // January 1 = 1.

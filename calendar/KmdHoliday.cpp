@@ -2,7 +2,9 @@
 
 #include <cstring>
 
-CKmdHoliday::CKmdHoliday() { Clear(); }
+CKmdHoliday::CKmdHoliday() {
+    Clear();
+}
 
 CKmdHoliday::CKmdHoliday(const CKmdHoliday& other) {
     std::memcpy(dayMasks, other.dayMasks, sizeof dayMasks);
@@ -16,7 +18,9 @@ CKmdHoliday& CKmdHoliday::operator=(const CKmdHoliday& other) {
 
 CKmdHoliday::~CKmdHoliday() = default;
 
-void CKmdHoliday::Clear() { std::memset(dayMasks, 0, sizeof dayMasks); }
+void CKmdHoliday::Clear() {
+    std::memset(dayMasks, 0, sizeof dayMasks);
+}
 
 bool CKmdHoliday::Mark(unsigned month, unsigned day, bool on) {
     if (month < 1 || month > 12 || day < 1 || day > 31)

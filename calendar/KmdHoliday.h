@@ -15,7 +15,9 @@ public:
     bool Mark(unsigned month, unsigned day, bool on);
     bool IsHoliday(unsigned month, unsigned day) const;
 
-    std::uint32_t GetMask(unsigned month) const { return month >= 1 && month <= 12 ? dayMasks[month - 1] : 0; }
+    std::uint32_t GetMask(unsigned month) const {
+        return month >= 1 && month <= 12 ? dayMasks[month - 1] : 0;
+    }
 
 private:
     std::uint32_t dayMasks[12]; // bit d - 1 of dayMasks[m - 1]: day d of month m

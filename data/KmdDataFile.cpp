@@ -2,7 +2,9 @@
 
 #include <cstring>
 
-CKmdDataFile::CKmdDataFile() { Clear(); }
+CKmdDataFile::CKmdDataFile() {
+    Clear();
+}
 
 CKmdDataFile::~CKmdDataFile() = default;
 
@@ -49,4 +51,6 @@ bool CKmdDataFile::RemoveAt(unsigned index) {
     return true;
 }
 
-void CKmdDataFile::RemoveAll() { entries.clear(); }
+void CKmdDataFile::RemoveAll() {
+    entries.clear();
+}

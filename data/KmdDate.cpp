@@ -2,11 +2,13 @@
 
 #include <cstring>
 
-CKmdDate::CKmdDate() { Clear(); }
+CKmdDate::CKmdDate() {
+    Clear();
+}
 
 CKmdDate::CKmdDate(const CKmdDate& other)
-    : months(other.months), startDay(other.startDay), endDay(other.endDay),
-      weekday(other.weekday), flags(other.flags) {
+    : months(other.months), startDay(other.startDay), endDay(other.endDay), weekday(other.weekday),
+      flags(other.flags) {
     std::memcpy(name, other.name, sizeof name);
 }
 

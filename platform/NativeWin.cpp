@@ -109,7 +109,9 @@ LPSTR lstrcpynA(LPSTR dst, LPCSTR src, int n) {
     return dst;
 }
 
-int lstrlenA(LPCSTR s) { return s ? static_cast<int>(std::strlen(s)) : 0; }
+int lstrlenA(LPCSTR s) {
+    return s ? static_cast<int>(std::strlen(s)) : 0;
+}
 
 LPSTR lstrcatA(LPSTR dst, LPCSTR src) {
     if (!dst || !src)
@@ -127,7 +129,9 @@ int wsprintfA(LPSTR dst, LPCSTR fmt, ...) {
     return n < 1024 ? n : 1023;
 }
 
-BOOL DeleteFileA(LPCSTR path) { return path && std::remove(path) == 0; }
+BOOL DeleteFileA(LPCSTR path) {
+    return path && std::remove(path) == 0;
+}
 
 BOOL CopyFileA(LPCSTR from, LPCSTR to, BOOL failIfExists) {
     if (!from || !to || !FileExists(from))

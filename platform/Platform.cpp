@@ -2,7 +2,9 @@
 
 #ifdef _WIN32
 
-bool IsLeadByte(unsigned char c) { return IsDBCSLeadByte(c) != FALSE; }
+bool IsLeadByte(unsigned char c) {
+    return IsDBCSLeadByte(c) != FALSE;
+}
 
 bool FileExists(const char* path) {
     if (!path)
@@ -20,7 +22,9 @@ bool ReplaceFileWith(const char* from, const char* to) {
 #include <cstdio>
 #include <sys/stat.h>
 
-bool IsLeadByte(unsigned char c) { return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC); }
+bool IsLeadByte(unsigned char c) {
+    return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC);
+}
 
 bool FileExists(const char* path) {
     struct stat st;

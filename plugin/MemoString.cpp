@@ -12,7 +12,9 @@ const char kSeparator[] = "\r\n";
 const char kNone[] = "\r\nなし";
 const char kErrorText[] = "データファイル読み込みエラー";
 
-bool IsLineEnd(char c) { return c == '\r' || c == '\n' || c == 0; }
+bool IsLineEnd(char c) {
+    return c == '\r' || c == '\n' || c == 0;
+}
 
 void FreeSlot(HLOCAL* slot) {
     if (*slot)
@@ -37,8 +39,8 @@ bool BuildText(const char* chipText, const SYSTEMTIME& date, HLOCAL* slot) {
     std::memset(work, 0, sizeof work);
     // The date comes from outside and its weekday is trusted; one out of range is recomputed
     // rather than read past the table.
-    unsigned dow = date.wDayOfWeek < 7 ? date.wDayOfWeek
-                                       : DayOfWeek(date.wYear, date.wMonth, date.wDay);
+    unsigned dow =
+        date.wDayOfWeek < 7 ? date.wDayOfWeek : DayOfWeek(date.wYear, date.wMonth, date.wDay);
     wsprintfA(work, kHeader, date.wYear, date.wMonth, date.wDay, kWeekdays[dow]);
     if (AppendText(slot, work) < 0)
         return false;

@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 namespace {
-bool IsLeap(unsigned y) { return (y % 4 == 0 && y % 100 != 0) || y % 400 == 0; }
+bool IsLeap(unsigned y) {
+    return (y % 4 == 0 && y % 100 != 0) || y % 400 == 0;
+}
 unsigned RealDays(unsigned y, unsigned m) {
     static const unsigned d[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
     return m == 2 && IsLeap(y) ? 29 : d[m - 1];
@@ -146,7 +148,8 @@ TEST(NextDayPrevDay, AreInverseOnEveryDayAroundLeapCenturies) {
                 for (unsigned d = 1; d <= RealDays(y, m); ++d) {
                     unsigned ny = y, nm = m, nd = d;
                     NextDay(ny, nm, nd);
-                    ASSERT_EQ(DayOfWeek(y, m, d) + 1, DayOfWeek(ny, nm, nd) == 0 ? 7 : DayOfWeek(ny, nm, nd));
+                    ASSERT_EQ(DayOfWeek(y, m, d) + 1,
+                              DayOfWeek(ny, nm, nd) == 0 ? 7 : DayOfWeek(ny, nm, nd));
                     PrevDay(ny, nm, nd);
                     ASSERT_EQ(y, ny);
                     ASSERT_EQ(m, nm);
