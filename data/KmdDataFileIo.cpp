@@ -5,13 +5,9 @@
 #include <string>
 
 namespace {
-bool ReadUint32(std::istream& in, std::uint32_t& out) {
-    unsigned char b[4];
-    if (!in.read(reinterpret_cast<char*>(b), 4))
-        return false;
-    out = static_cast<std::uint32_t>(b[0]) | (static_cast<std::uint32_t>(b[1]) << 8) |
-          (static_cast<std::uint32_t>(b[2]) << 16) | (static_cast<std::uint32_t>(b[3]) << 24);
-    return true;
+std::uint32_t Uint32At(const unsigned char* b) {
+    return static_cast<std::uint32_t>(b[0]) | (static_cast<std::uint32_t>(b[1]) << 8) |
+           (static_cast<std::uint32_t>(b[2]) << 16) | (static_cast<std::uint32_t>(b[3]) << 24);
 }
 
 void WriteUint32(std::ostream& out, std::uint32_t v) {
@@ -22,28 +18,47 @@ void WriteUint32(std::ostream& out, std::uint32_t v) {
 }
 } // namespace
 
-// Header checks and records; `out` receives them only when the header was sound.
+// Header checks and records. The whole file is read in one go and parsed in memory; `out`
+// receives records only when the header was sound.
 bool CKmdDataFile::ReadRecords(const char* path, std::vector<CKmdDate>& out) {
     if (!path)
         return false;
     std::ifstream in(path, std::ios::binary);
     if (!in)
         return false;
-    std::uint32_t fileVersion, count;
-    if (!ReadUint32(in, fileVersion))
+    // Read in chunks rather than sized from tellg, which a directory or device answers with
+    // nonsense.
+    std::string bytes;
+    in.seekg(0, std::ios::end);
+    const std::streamoff hint = in.tellg();
+    in.seekg(0, std::ios::beg);
+    if (hint > 0 && hint < (std::streamoff(1) << 28))
+        bytes.reserve(static_cast<std::size_t>(hint));
+    in.clear();
+    char chunk[65536];
+    while (in.read(chunk, sizeof chunk) || in.gcount() > 0)
+        bytes.append(chunk, static_cast<std::size_t>(in.gcount()));
+    const unsigned char* p = reinterpret_cast<const unsigned char*>(bytes.data());
+    const std::size_t n = bytes.size();
+    if (n < 4)
         return false;
+    const std::uint32_t fileVersion = Uint32At(p);
     // The two halves are tested apart; both failures look the same to the caller.
     if ((fileVersion >> 16) != 2 || (fileVersion & 0xFFFF) != 0)
         return false;
-    if (!ReadUint32(in, count))
+    if (n < 8)
         return false;
-    // Records are appended as they are read, never reserved from the count: a damaged count
-    // costs nothing. The record in which the file ends keeps what was read in full and ends
-    // the list.
+    const std::uint32_t count = Uint32At(p + 4);
+    // Never reserved from the count alone: every record takes at least 8 bytes, so a damaged
+    // count costs nothing. The record in which the file ends keeps what was read in full
+    // and ends the list.
+    std::size_t at = 8;
+    const std::size_t room = (n - at) / 8 + 1;
+    out.reserve(out.size() + (count < room ? count : room));
     for (std::uint32_t i = 0; i < count; ++i) {
-        CKmdDate entry;
-        const bool whole = entry.ReadFrom(in);
-        out.push_back(entry);
+        bool whole;
+        out.emplace_back();
+        at += out.back().ReadFrom(p + at, n - at, whole);
         if (!whole)
             break;
     }
@@ -51,11 +66,10 @@ bool CKmdDataFile::ReadRecords(const char* path, std::vector<CKmdDate>& out) {
 }
 
 bool CKmdDataFile::Append(const char* path) {
-    std::vector<CKmdDate> records;
-    if (!ReadRecords(path, records))
-        return false;
+    // Records are added only once the header passed, so a refusal changes nothing.
     const unsigned before = static_cast<unsigned>(entries.size());
-    entries.insert(entries.end(), records.begin(), records.end());
+    if (!ReadRecords(path, entries))
+        return false;
     MarkHolidays(before);
     return true;
 }

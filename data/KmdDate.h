@@ -53,6 +53,9 @@ public:
     // The on-disk record of the binary data file. ReadFrom keeps the fields read in full
     // and returns false when the stream ended inside the record.
     bool ReadFrom(std::istream& in);
+    // The same from bytes in memory: returns the bytes consumed (at most size); `whole` tells
+    // whether the record was complete.
+    std::size_t ReadFrom(const unsigned char* bytes, std::size_t size, bool& whole);
     bool WriteTo(std::ostream& out) const;
 
     // Evaluation for one date against the holiday table.

@@ -5,63 +5,64 @@
 #include <cstring>
 #include <istream>
 #include <ostream>
+#include <vector>
 
 namespace {
-bool ReadByte(std::istream& in, std::uint8_t& out) {
-    char c;
-    if (!in.get(c))
-        return false;
-    out = static_cast<std::uint8_t>(c);
-    return true;
+constexpr std::size_t RECORD_HEAD = 8;
 }
 
-// A 16-bit value read in full, or nothing stored.
-bool ReadWord(std::istream& in, std::uint16_t& out) {
-    unsigned char b[2];
-    if (!in.read(reinterpret_cast<char*>(b), 2))
-        return false;
-    out = static_cast<std::uint16_t>(b[0] | (b[1] << 8));
-    return true;
-}
-} // namespace
-
-bool CKmdDate::ReadFrom(std::istream& in) {
-    if (!ReadByte(in, months) || !ReadByte(in, startDay) || !ReadByte(in, endDay) ||
-        !ReadByte(in, weekday))
-        return false;
-    std::uint16_t word;
-    if (!ReadWord(in, word))
-        return false;
-    flags.SetWord(word);
+std::size_t CKmdDate::ReadFrom(const unsigned char* bytes, std::size_t size, bool& whole) {
+    // Fields are stored only when read in full; a field cut by the end stays as it was.
+    whole = false;
+    std::uint8_t* const single[4] = {&months, &startDay, &endDay, &weekday};
+    for (std::size_t i = 0; i < 4; ++i) {
+        if (i >= size)
+            return size;
+        *single[i] = bytes[i];
+    }
+    if (size < 6)
+        return size;
+    flags.SetWord(static_cast<std::uint16_t>(bytes[4] | (bytes[5] << 8)));
     std::memset(name, 0, sizeof name);
-    std::uint16_t length;
-    if (!ReadWord(in, length))
-        return false;
+    if (size < RECORD_HEAD)
+        return size;
+    const std::size_t length = bytes[6] | (bytes[7] << 8);
     // Only 127 bytes fit with the terminator; a longer name from a damaged or foreign file
     // keeps its first 127 bytes and the rest is skipped.
-    const std::size_t kept = length > KMD_NAME_MAX ? KMD_NAME_MAX : length;
-    in.read(name, static_cast<std::streamsize>(kept));
-    if (static_cast<std::size_t>(in.gcount()) < kept)
-        return false; // the bytes present stay
-    if (length > kept) {
-        in.ignore(length - kept);
-        if (static_cast<std::size_t>(in.gcount()) < length - kept)
-            return false;
+    const std::size_t rest = size - RECORD_HEAD;
+    const std::size_t present = length < rest ? length : rest;
+    std::memcpy(name, bytes + RECORD_HEAD, present < KMD_NAME_MAX ? present : KMD_NAME_MAX);
+    whole = present == length;
+    return RECORD_HEAD + present;
+}
+
+bool CKmdDate::ReadFrom(std::istream& in) {
+    std::vector<unsigned char> record(RECORD_HEAD);
+    in.read(reinterpret_cast<char*>(record.data()), RECORD_HEAD);
+    std::size_t got = static_cast<std::size_t>(in.gcount());
+    if (got == RECORD_HEAD) {
+        const std::size_t length = record[6] | (record[7] << 8);
+        record.resize(RECORD_HEAD + length);
+        in.read(reinterpret_cast<char*>(record.data() + RECORD_HEAD),
+                static_cast<std::streamsize>(length));
+        got += static_cast<std::size_t>(in.gcount());
     }
-    return true;
+    bool whole;
+    ReadFrom(record.data(), got, whole);
+    return whole;
 }
 
 bool CKmdDate::WriteTo(std::ostream& out) const {
     // A pasted image may hold a name field without NUL: never look past the field.
     const std::size_t length = strnlen(name, KMD_NAME_MAX);
-    unsigned char head[8] = {months,
-                             startDay,
-                             endDay,
-                             weekday,
-                             static_cast<unsigned char>(flags.GetWord() & 0xFF),
-                             static_cast<unsigned char>(flags.GetWord() >> 8),
-                             static_cast<unsigned char>(length & 0xFF),
-                             static_cast<unsigned char>(length >> 8)};
+    unsigned char head[RECORD_HEAD] = {months,
+                                       startDay,
+                                       endDay,
+                                       weekday,
+                                       static_cast<unsigned char>(flags.GetWord() & 0xFF),
+                                       static_cast<unsigned char>(flags.GetWord() >> 8),
+                                       static_cast<unsigned char>(length & 0xFF),
+                                       static_cast<unsigned char>(length >> 8)};
     out.write(reinterpret_cast<const char*>(head), sizeof head);
     out.write(name, static_cast<std::streamsize>(length));
     return out.good();

@@ -33,16 +33,22 @@ int SlotLength(HLOCAL slot) {
     return n;
 }
 
-// The body of one generation; false when memory ran out.
+int AppendAt(HLOCAL* slot, const char* text, SIZE_T& current);
+
+// The body of one generation; false when memory ran out. It keeps the text's length itself,
+// so that a long text is not scanned again for every name appended.
 bool BuildText(const char* chipText, const SYSTEMTIME& date, HLOCAL* slot) {
     char work[MEMO_WORK_SIZE];
     std::memset(work, 0, sizeof work);
     // The date comes from outside and its weekday is trusted; one out of range is recomputed
     // rather than read past the table.
-    unsigned dow =
-        date.wDayOfWeek < 7 ? date.wDayOfWeek : DayOfWeek(date.wYear, date.wMonth, date.wDay);
+    unsigned dow = date.wDayOfWeek;
+    if (dow >= 7)
+        dow = date.wMonth >= 1 && date.wMonth <= 12 ? DayOfWeek(date.wYear, date.wMonth, date.wDay)
+                                                    : dow % 7;
     wsprintfA(work, kHeader, date.wYear, date.wMonth, date.wDay, kWeekdays[dow]);
-    if (AppendText(slot, work) < 0)
+    SIZE_T length = 0;
+    if (AppendAt(slot, work, length) < 0)
         return false;
 
     CKmdDataFile file;
@@ -53,7 +59,7 @@ bool BuildText(const char* chipText, const SYSTEMTIME& date, HLOCAL* slot) {
         file.Append(line);
 
     if (!file.FindFirst(date))
-        return AppendText(slot, kNone) >= 0;
+        return AppendAt(slot, kNone, length) >= 0;
 
     int counted = 0;
     bool more;
@@ -64,12 +70,12 @@ bool BuildText(const char* chipText, const SYSTEMTIME& date, HLOCAL* slot) {
             continue;
         std::memset(work, 0, sizeof work);
         entry.GetName(work); // 128 bytes into a zeroed buffer: a name without NUL ends at 128
-        if (AppendText(slot, kSeparator) < 0 || AppendText(slot, work) < 0)
+        if (AppendAt(slot, kSeparator, length) < 0 || AppendAt(slot, work, length) < 0)
             return false;
         ++counted;
     } while (more);
     if (counted == 0)
-        return AppendText(slot, kNone) >= 0;
+        return AppendAt(slot, kNone, length) >= 0;
     return true;
 }
 } // namespace
@@ -119,15 +125,19 @@ bool NextDataFileName(unsigned& pos, char* line, unsigned year, const char* chip
             if (!fits)
                 n = MEMO_LINE_SIZE; // keep counting out of the way; the line is dropped
         }
-        if (!fits)
-            continue; // over-long: no file is opened under a cut path
+        if (!fits) {
+            line[0] = 0; // over-long: no file is opened under a cut path
+            continue;
+        }
         line[n] = 0;
         return n > 0;
     }
     return false;
 }
 
-int AppendText(HLOCAL* slot, const char* text) {
+namespace {
+// AppendText at a known text length, which it advances.
+int AppendAt(HLOCAL* slot, const char* text, SIZE_T& current) {
     if (!slot || !text || !text[0])
         return 1;
     bool fresh = false;
@@ -136,9 +146,9 @@ int AppendText(HLOCAL* slot, const char* text) {
         if (!*slot)
             return -1;
         fresh = true;
+        current = 0;
     }
     const SIZE_T add = std::strlen(text);
-    const SIZE_T current = static_cast<SIZE_T>(SlotLength(*slot));
     const SIZE_T size = LocalSize(*slot);
     if (size <= current + add + 1) {
         const SIZE_T grow = (add + 1 + 127) / 128 * 128;
@@ -155,5 +165,14 @@ int AppendText(HLOCAL* slot, const char* text) {
         return -1;
     std::memcpy(p + current, text, add + 1);
     LocalUnlock(*slot);
+    current += add;
     return 0;
+}
+} // namespace
+
+int AppendText(HLOCAL* slot, const char* text) {
+    if (!slot || !text || !text[0])
+        return 1;
+    SIZE_T current = static_cast<SIZE_T>(SlotLength(*slot));
+    return AppendAt(slot, text, current);
 }

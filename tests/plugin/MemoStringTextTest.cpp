@@ -1,0 +1,159 @@
+// The generator's fixed texts and its text block, with no data file involved.
+#include "plugin/MemoString.h"
+
+#include "calendar/Calendar.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+
+namespace {
+SYSTEMTIME Day(unsigned y, unsigned m, unsigned d) {
+    SYSTEMTIME st{};
+    st.wYear = static_cast<WORD>(y);
+    st.wMonth = static_cast<WORD>(m);
+    st.wDay = static_cast<WORD>(d);
+    st.wDayOfWeek = static_cast<WORD>(DayOfWeek(y, m, d));
+    return st;
+}
+
+// The text in a slot, and the slot freed.
+std::string Take(HLOCAL& slot) {
+    std::string s;
+    if (slot) {
+        const char* p = static_cast<const char*>(LocalLock(slot));
+        s = p;
+        LocalUnlock(slot);
+        LocalFree(slot);
+        slot = nullptr;
+    }
+    return s;
+}
+
+std::string Generate(const char* chip, const SYSTEMTIME& date, int* length = nullptr) {
+    HLOCAL slot = nullptr;
+    const int n = MakeMemoString(chip, date, &slot);
+    if (length)
+        *length = n;
+    return Take(slot);
+}
+} // namespace
+
+TEST(MemoText, FixedTextsAreCodePage932Bytes) {
+    int n = 0;
+    // Chip text made only of line ends and tabs: the header and "none".
+    const std::string none = Generate("\r\n\t\n\r", Day(2004, 3, 2), &n);
+    EXPECT_EQ("今日は、2004/03/02 火曜日です。\n\r\nなし", none);
+    EXPECT_EQ(static_cast<int>(none.size()), n);
+    // 今 = 8D A1, な = 82 C8, し = 82 B5: the literals really are code page 932.
+    EXPECT_EQ("\x8D\xA1", none.substr(0, 2));
+    EXPECT_EQ("\n\r\n\x82\xC8\x82\xB5", none.substr(none.size() - 7));
+    // Null and empty chip texts: the error text alone, 28 bytes.
+    const std::string err = Generate(nullptr, Day(2004, 3, 2), &n);
+    EXPECT_EQ("データファイル読み込みエラー", err);
+    EXPECT_EQ(28, n);
+    EXPECT_EQ(28u, err.size());
+    EXPECT_EQ(err, Generate("", Day(2004, 3, 2)));
+}
+
+TEST(MemoText, HeaderWeekdaysAndZeroPadding) {
+    const char* const names[] = {"日", "月", "火", "水", "木", "金", "土"};
+    // 1-7 March 2026 run from Sunday to Saturday.
+    for (unsigned d = 1; d <= 7; ++d) {
+        const SYSTEMTIME date = Day(2026, 3, d);
+        ASSERT_EQ(d - 1, date.wDayOfWeek);
+        EXPECT_EQ(std::string("今日は、2026/03/0") + char('0' + d) + " " + names[d - 1] +
+                      "曜日です。\n\r\nなし",
+                  Generate("\n", date));
+    }
+    SYSTEMTIME early = Day(2026, 11, 30);
+    early.wYear = 987;
+    early.wDayOfWeek = 2; // the date's own weekday is trusted
+    EXPECT_EQ("今日は、0987/11/30 火曜日です。\n\r\nなし", Generate("\t", early));
+    // A weekday out of range is not read past the table.
+    SYSTEMTIME bad = Day(2026, 11, 30);
+    bad.wDayOfWeek = 9;
+    EXPECT_EQ("今日は、2026/11/30 月曜日です。\n\r\nなし", Generate("\t", bad));
+}
+
+TEST(MemoText, OldTextInTheSlotIsReplaced) {
+    HLOCAL slot = nullptr;
+    ASSERT_EQ(0, AppendText(&slot, "old text"));
+    MakeMemoString("", Day(2026, 1, 1), &slot);
+    EXPECT_EQ("データファイル読み込みエラー", Take(slot));
+    EXPECT_EQ(0, MakeMemoString("x", Day(2026, 1, 1), nullptr));
+}
+
+TEST(AppendText, GrowsIn128ByteSteps) {
+    HLOCAL slot = nullptr;
+    EXPECT_EQ(1, AppendText(&slot, nullptr));
+    EXPECT_EQ(1, AppendText(&slot, ""));
+    EXPECT_EQ(nullptr, slot);
+    const std::string a126(126, 'a');
+    ASSERT_EQ(0, AppendText(&slot, a126.c_str()));
+    EXPECT_EQ(128u, LocalSize(slot)); // 126 bytes and the NUL fit the first block
+    // The block is full: one more byte makes it grow by one step.
+    ASSERT_EQ(0, AppendText(&slot, "b"));
+    EXPECT_EQ(256u, LocalSize(slot));
+    EXPECT_EQ(a126 + "b", Take(slot));
+
+    // A text whose length + 1 is a whole multiple of 128, onto a full block.
+    ASSERT_EQ(0, AppendText(&slot, a126.c_str()));
+    const std::string c255(255, 'c');
+    ASSERT_EQ(0, AppendText(&slot, c255.c_str()));
+    EXPECT_EQ(128u + 256u, LocalSize(slot));
+    EXPECT_EQ(a126 + c255, Take(slot));
+
+    // Size equal to length + 1 counts as not larger: it still grows.
+    const std::string d127(127, 'd');
+    ASSERT_EQ(0, AppendText(&slot, d127.c_str()));
+    EXPECT_EQ(256u, LocalSize(slot));
+    EXPECT_EQ(d127, Take(slot));
+}
+
+TEST(NextDataFileName, LinesPlaceholdersAndPosition) {
+    const char* chip = "\r\n\n\t\ta/%year%.kmb\r  b%YEAR%%year%\n\n%Year%.kmb\r\nlast%year%";
+    unsigned pos = 0;
+    char line[MEMO_LINE_SIZE];
+    ASSERT_TRUE(NextDataFileName(pos, line, 2004, chip));
+    EXPECT_STREQ("a/2004.kmb", line);
+    ASSERT_TRUE(NextDataFileName(pos, line, 2004, chip));
+    EXPECT_STREQ("  b20042004", line); // leading spaces stay
+    ASSERT_TRUE(NextDataFileName(pos, line, 2004, chip));
+    EXPECT_STREQ("%Year%.kmb", line); // no other mix of cases
+    ASSERT_TRUE(NextDataFileName(pos, line, 2004, chip));
+    EXPECT_STREQ("last2004", line);
+    std::memcpy(line, "untouched", 10);
+    EXPECT_FALSE(NextDataFileName(pos, line, 2004, chip));
+    EXPECT_STREQ("untouched", line);
+    // Tabs inside the line and trailing blanks are part of the path; a half placeholder too.
+    pos = 0;
+    ASSERT_TRUE(NextDataFileName(pos, line, 2027, "x\ty %year \n"));
+    EXPECT_STREQ("x\ty %year ", line);
+    // Double-byte names pass whole (表 is 95 5C).
+    pos = 0;
+    ASSERT_TRUE(NextDataFileName(pos, line, 2027, "予定表%year%.kmb"));
+    EXPECT_EQ(std::string("予定表2027.kmb"), line);
+}
+
+TEST(NextDataFileName, OverLongLinesAreSkippedWhole) {
+    const std::string fits(259, 'f');
+    const std::string tooLong(260, 'g');
+    // 255 bytes and a placeholder make 259: it fits; 256 and a placeholder do not.
+    const std::string yearFits = std::string(255, 'h') + "%year%";
+    const std::string yearTooLong = std::string(256, 'i') + "%YEAR%";
+    const std::string chip =
+        tooLong + "\r\n" + fits + "\n" + yearTooLong + "\n" + yearFits + "\r\n" + tooLong;
+    unsigned pos = 0;
+    char line[MEMO_LINE_SIZE + 8];
+    std::memset(line, 'Z', sizeof line);
+    ASSERT_TRUE(NextDataFileName(pos, line, 2026, chip.c_str()));
+    EXPECT_EQ(fits, line);
+    EXPECT_EQ('Z', line[MEMO_LINE_SIZE]); // nothing written past the buffer
+    ASSERT_TRUE(NextDataFileName(pos, line, 2026, chip.c_str()));
+    EXPECT_EQ(std::string(255, 'h') + "2026", line);
+    EXPECT_FALSE(NextDataFileName(pos, line, 2026, chip.c_str()));
+    EXPECT_EQ('Z', line[MEMO_LINE_SIZE]);
+    EXPECT_EQ(chip.size(), pos);
+}

@@ -1,0 +1,163 @@
+// koyomi's main mode end to end: the real program on real files, compared byte for byte
+// with what the generator hands the host.
+#include "../plugin/KmbBytes.h"
+#include "TestUtil.h"
+#include "calendar/Calendar.h"
+#include "data/KmdDateFlags.h"
+#include "platform/Clock.h"
+#include "plugin/MemoString.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <string>
+
+namespace {
+struct Outcome {
+    int status;
+    std::string out;
+};
+
+// Runs koyomi with the arguments (already quoted where needed), stdout captured, stderr
+// dropped.
+Outcome Koyomi(const std::string& args, const std::string& dir = ".") {
+#ifdef _WIN32
+    const std::string cmd =
+        "cd /d \"" + dir + "\" && \"" + BinPath("koyomi.exe") + "\" " + args + " 2>NUL";
+    FILE* p = _popen(cmd.c_str(), "rb");
+#else
+    const std::string cmd =
+        "cd '" + dir + "' && '" + BinPath("koyomi") + "' " + args + " 2>/dev/null";
+    FILE* p = popen(cmd.c_str(), "r");
+#endif
+    Outcome r{-1, ""};
+    if (!p)
+        return r;
+    char buf[4096];
+    std::size_t n;
+    while ((n = std::fread(buf, 1, sizeof buf, p)) > 0)
+        r.out.append(buf, n);
+#ifdef _WIN32
+    r.status = _pclose(p);
+#else
+    const int st = pclose(p);
+    r.status = WIFEXITED(st) ? WEXITSTATUS(st) : -1;
+#endif
+    return r;
+}
+
+SYSTEMTIME Day(unsigned y, unsigned m, unsigned d) {
+    SYSTEMTIME st{};
+    st.wYear = static_cast<WORD>(y);
+    st.wMonth = static_cast<WORD>(m);
+    st.wDay = static_cast<WORD>(d);
+    st.wDayOfWeek = static_cast<WORD>(DayOfWeek(y, m, d));
+    return st;
+}
+
+// What the plug-in would hand the host for this chip text, with the clock at now.
+std::string InProcess(const std::string& chip, const SYSTEMTIME& date, const SYSTEMTIME& now) {
+    SetClockOverride(&now);
+    HLOCAL slot = nullptr;
+    MakeMemoString(chip.c_str(), date, &slot);
+    SetClockOverride(nullptr);
+    std::string s;
+    if (slot) {
+        s = static_cast<const char*>(LocalLock(slot));
+        LocalUnlock(slot);
+        LocalFree(slot);
+    }
+    return s;
+}
+
+class DayText : public ::testing::Test {
+protected:
+    void SetUp() override {
+        dir = FreshDir("daytext");
+        WriteBytes(dir + "/a.kmb", KmbBytes({{0, 2, 0, 0, DT_MONTHLY, "給料日"},
+                                             {0, 0, 0, 3, DT_WEEKLY, "燃えるゴミ"},
+                                             {0, 2, 0, 0, DT_MONTHLY, ""}}));
+        // The second Monday of January is a holiday; the deadline on 12 January moves off it.
+        WriteBytes(
+            dir + "/h.kmb",
+            KmbBytes({{1 << 4, 0, 0, 2, DT_MONTHLY | (2 << DF_WEEK_SHIFT) | DF_HOLIDAY, "成人の日"},
+                      {1 << 4, 12, 0, 0, DT_DAY | DF_SHIFT_SUN_HOL, "締切"}}));
+    }
+    std::string dir;
+};
+} // namespace
+
+TEST_F(DayText, RawIsExactlyWhatTheHostGets) {
+    const Outcome r = Koyomi("--raw --now 2026-06-01 --date 2004-03-02 a.kmb a.kmb", dir);
+    EXPECT_EQ(0, r.status);
+    EXPECT_EQ("今日は、2004/03/02 火曜日です。\n\r\n給料日\r\n燃えるゴミ\r\n給料日\r\n燃えるゴミ",
+              r.out);
+    // The PATH arguments are one chip-text line each, joined with CR LF.
+    const std::string chip = dir + "/a.kmb\r\n" + dir + "/a.kmb";
+    EXPECT_EQ(
+        InProcess(chip, Day(2004, 3, 2), Day(2026, 6, 1)),
+        Koyomi("--raw --now 2026-06-01 --date 2004-03-02 " + dir + "/a.kmb " + dir + "/a.kmb").out);
+}
+
+TEST_F(DayText, ChipFileBytesAreUsedAsGiven) {
+    // CR-only line ends, a blank line, a leading tab and the year placeholder.
+    WriteBytes(dir + "/h2027.kmb", ReadBytes(dir + "/h.kmb"));
+    const std::string chip = "\r\r\ta.kmb\rh%year%.kmb\n";
+    WriteBytes(dir + "/chip.txt", chip);
+    const Outcome r = Koyomi("--raw --now 2027-01-11 --chip chip.txt", dir);
+    EXPECT_EQ(0, r.status);
+    EXPECT_EQ("今日は、2027/01/11 月曜日です。\n\r\n成人の日", r.out);
+    const Outcome none = Koyomi("--raw --now 2027-01-13 --chip chip.txt", dir);
+    EXPECT_EQ("今日は、2027/01/13 水曜日です。\n\r\nなし", none.out);
+    // No chip text at all: the plug-in's error text.
+    EXPECT_EQ("データファイル読み込みエラー", Koyomi("--raw --date 2027-01-13").out);
+}
+
+TEST_F(DayText, NowSetsTheDefaultDateAndTheHolidayYear) {
+    // Clock in 2026: this year's table marks 12 January, so the deadline of 12 January 2027
+    // moves back to the 11th.
+    EXPECT_EQ("今日は、2027/01/11 月曜日です。\n\r\n成人の日\r\n締切",
+              Koyomi("--raw --now 2026-06-01 --date 2027-01-11 h.kmb", dir).out);
+    // Clock in 2027: the 11th is the holiday and the deadline stays on the 12th.
+    EXPECT_EQ("今日は、2027/01/11 月曜日です。\n\r\n成人の日",
+              Koyomi("--raw --now 2027-01-11 h.kmb", dir).out);
+    EXPECT_EQ("今日は、2027/01/12 火曜日です。\n\r\n締切",
+              Koyomi("--raw --now=2027-01-12 h.kmb", dir).out);
+}
+
+TEST_F(DayText, TerminalTextIsUtf8WithOneNewlinePerLine) {
+    const Outcome r = Koyomi("--now 2026-06-01 --date 2004-03-02 a.kmb", dir);
+    EXPECT_EQ(0, r.status);
+    EXPECT_EQ(std::string(u8"今日は、2004/03/02 火曜日です。\n\n給料日\n燃えるゴミ\n"), r.out);
+}
+
+TEST_F(DayText, BadArgumentsExitTwoWithNothingOnStdout) {
+    for (const char* args : {"--date 2026-02-29 a.kmb", "--date 2026-13-01", "--now 26-01-01",
+                             "--date", "--now 2026-1-01", "--date 1600-12-31", "--frobnicate a.kmb",
+                             "--chip c.txt a.kmb", "--date=2026/01/01"}) {
+        const Outcome r = Koyomi(args, dir);
+        EXPECT_EQ(2, r.status) << args;
+        EXPECT_EQ("", r.out) << args;
+    }
+    EXPECT_EQ(1, Koyomi("--chip no-such-file.txt", dir).status);
+    const Outcome help = Koyomi("--help");
+    EXPECT_EQ(0, help.status);
+    EXPECT_NE(std::string::npos, help.out.find("--chip FILE"));
+}
+
+#ifndef _WIN32
+// The bundled examples, converted at build time, through the sample chip text.
+TEST(DayTextExamples, SampleChipTextForAMondayHoliday) {
+    const std::string examples = BinPath("../examples");
+    if (!Exists(examples + "/chip.txt"))
+        GTEST_SKIP() << "examples not built";
+    EXPECT_EQ(std::string(u8"今日は、2027/01/11 月曜日です。\n\n成人の日\n"
+                          u8"プラスチック資源（第２月曜日）\n"),
+              Koyomi("--now 2027-01-11 --chip chip.txt", examples).out);
+    // 31 December 2026 lies in the year-end closing, so the month-end closing moves back to
+    // Monday the 28th, which is also the fourth Monday.
+    EXPECT_EQ(std::string(u8"今日は、2026/12/28 月曜日です。\n\n月末締め（最終営業日）\n"
+                          u8"プラスチック資源（第４月曜日）\n"),
+              Koyomi("--now 2026-12-01 --date 2026-12-28 --chip chip.txt", examples).out);
+}
+#endif

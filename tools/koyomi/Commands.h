@@ -1,0 +1,10 @@
+// The koyomi subcommands. Each takes the arguments after its own name and returns the
+// process exit code.
+#pragma once
+
+int RunDump(int argc, char** argv);
+int RunList(int argc, char** argv);
+int RunConvert(int argc, char** argv);
+// The main mode: the chip text for a date. Takes all arguments after the program name.
+int RunDayText(int argc, char** argv);
+void PrintUsage(bool full);

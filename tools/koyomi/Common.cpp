@@ -1,0 +1,95 @@
+#include "tools/koyomi/Common.h"
+
+#include "platform/Platform.h"
+
+#include <cstdio>
+#include <cstring>
+#ifndef _WIN32
+#include <iconv.h>
+#endif
+
+bool IsLegacyPath(const std::string& path) {
+    const std::string::size_type dot = path.rfind('.');
+    std::string ext = dot == std::string::npos ? path : path.substr(dot);
+    // Lower-case ASCII only, stepping over double-byte characters whole.
+    for (std::string::size_type i = 0; i < ext.size(); ++i) {
+        unsigned char c = static_cast<unsigned char>(ext[i]);
+        if (IsLeadByte(c) && i + 1 < ext.size())
+            ++i;
+        else if (c >= 'A' && c <= 'Z')
+            ext[i] = static_cast<char>(c - 'A' + 'a');
+    }
+    return ext == ".kmd";
+}
+
+bool LoadLikeEditor(CKmdDataFile& file, const std::string& path, bool* imported) {
+    const bool legacy = IsLegacyPath(path);
+    if (imported)
+        *imported = legacy;
+    return legacy ? file.ImportText(path.c_str()) : file.Read(path.c_str());
+}
+
+namespace {
+// One character of code page 932 to UTF-8; false when it is not a valid character.
+bool ConvertOne(const char* p, std::size_t n, std::string& out) {
+#ifdef _WIN32
+    wchar_t w[2];
+    int k = MultiByteToWideChar(932, MB_ERR_INVALID_CHARS, p, static_cast<int>(n), w, 2);
+    if (k <= 0)
+        return false;
+    char u[8];
+    int m = WideCharToMultiByte(CP_UTF8, 0, w, k, u, sizeof u, nullptr, nullptr);
+    if (m <= 0)
+        return false;
+    out.append(u, m);
+    return true;
+#else
+    // CP932, not SHIFT_JIS: the two map －, ～ and ‖ differently.
+    static iconv_t cd = iconv_open("UTF-8", "CP932");
+    if (cd == reinterpret_cast<iconv_t>(-1))
+        return false;
+    char in[2];
+    std::memcpy(in, p, n);
+    char buf[8];
+    char* ip = in;
+    char* op = buf;
+    std::size_t il = n, ol = sizeof buf;
+    iconv(cd, nullptr, nullptr, nullptr, nullptr);
+    if (iconv(cd, &ip, &il, &op, &ol) == static_cast<std::size_t>(-1) || il != 0)
+        return false;
+    out.append(buf, op - buf);
+    return true;
+#endif
+}
+} // namespace
+
+std::string Cp932ToUtf8(const std::string& bytes) {
+    std::string out;
+    for (std::size_t i = 0; i < bytes.size();) {
+        unsigned char c = static_cast<unsigned char>(bytes[i]);
+        if (c < 0x80) {
+            out += static_cast<char>(c);
+            ++i;
+            continue;
+        }
+        std::size_t n = IsLeadByte(c) && i + 1 < bytes.size() ? 2 : 1;
+        if (ConvertOne(bytes.data() + i, n, out)) {
+            i += n;
+        } else {
+            char hex[8];
+            std::snprintf(hex, sizeof hex, "\\x%02X", c);
+            out += hex;
+            ++i;
+        }
+    }
+    return out;
+}
+
+void PutText(std::FILE* out, const std::string& cp932) {
+#ifdef _WIN32
+    std::fwrite(cp932.data(), 1, cp932.size(), out);
+#else
+    const std::string u = Cp932ToUtf8(cp932);
+    std::fwrite(u.data(), 1, u.size(), out);
+#endif
+}

@@ -1,0 +1,23 @@
+// Shared by the koyomi subcommands: loading a file as the editor opens one, and turning
+// code page 932 bytes into UTF-8 for a terminal.
+#pragma once
+
+#include "data/KmdDataFile.h"
+
+#include <cstdio>
+#include <string>
+
+// Legacy import when the extension from the last "." is ".kmd" in any case, else binary.
+bool LoadLikeEditor(CKmdDataFile& file, const std::string& path, bool* imported);
+bool IsLegacyPath(const std::string& path);
+
+// CP932 to UTF-8, character by character; a byte that is no valid character is "\xNN".
+std::string Cp932ToUtf8(const std::string& bytes);
+
+// Writes a text of the program's own (code page 932 literals) for the terminal: UTF-8
+// natively, unchanged on Windows, whose console speaks code page 932.
+void PutText(std::FILE* out, const std::string& cp932);
+
+// Usage errors exit 2, load failures 1.
+constexpr int EXIT_LOAD_FAILED = 1;
+constexpr int EXIT_USAGE = 2;

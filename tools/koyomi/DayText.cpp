@@ -1,0 +1,185 @@
+// The main mode: the text a chip shows for a date, built by the plug-in's own generator.
+#include "calendar/Calendar.h"
+#include "platform/Clock.h"
+#include "plugin/MemoString.h"
+#include "tools/koyomi/Commands.h"
+#include "tools/koyomi/Common.h"
+
+#include <cstdio>
+#include <cstring>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#endif
+
+namespace {
+struct Options {
+    bool haveDate = false;
+    SYSTEMTIME date{};
+    bool haveNow = false;
+    SYSTEMTIME now{};
+    bool raw = false;
+    bool haveChip = false;
+    std::string chipFile;
+    std::vector<std::string> paths;
+};
+
+bool ParseNumber(const char* p, int digits, unsigned& out) {
+    out = 0;
+    for (int i = 0; i < digits; ++i) {
+        if (p[i] < '0' || p[i] > '9')
+            return false;
+        out = out * 10 + static_cast<unsigned>(p[i] - '0');
+    }
+    return true;
+}
+
+// YYYY-MM-DD, a real date of the years 1601-9999 (the range a SYSTEMTIME of Windows takes and
+// four digits print). The weekday comes from the calendar.
+bool ParseDate(const char* text, SYSTEMTIME& out) {
+    unsigned y, m, d;
+    if (std::strlen(text) != 10 || text[4] != '-' || text[7] != '-' || !ParseNumber(text, 4, y) ||
+        !ParseNumber(text + 5, 2, m) || !ParseNumber(text + 8, 2, d))
+        return false;
+    if (y < 1601 || m < 1 || m > 12 || d < 1 || d > DaysInMonth(y, m))
+        return false;
+    std::memset(&out, 0, sizeof out);
+    out.wYear = static_cast<WORD>(y);
+    out.wMonth = static_cast<WORD>(m);
+    out.wDay = static_cast<WORD>(d);
+    out.wDayOfWeek = static_cast<WORD>(DayOfWeek(y, m, d));
+    return true;
+}
+
+int UsageError(const std::string& message) {
+    std::fprintf(stderr, "koyomi: %s\n", message.c_str());
+    std::fprintf(stderr, "Try 'koyomi --help'.\n");
+    return EXIT_USAGE;
+}
+
+// An option's value: "--opt VALUE" or "--opt=VALUE".
+bool TakeValue(int argc, char** argv, int& i, const char* name, std::string& value) {
+    const std::size_t n = std::strlen(name);
+    if (std::strncmp(argv[i], name, n) != 0)
+        return false;
+    if (argv[i][n] == '=') {
+        value = argv[i] + n + 1;
+        return true;
+    }
+    if (argv[i][n] != 0)
+        return false;
+    if (i + 1 >= argc) {
+        value.clear();
+        ++i;
+        return true;
+    }
+    value = argv[++i];
+    return true;
+}
+
+// 0 when parsed; otherwise the exit code (-1: help was printed, exit 0).
+int Parse(int argc, char** argv, Options& o) {
+    bool optionsEnded = false;
+    for (int i = 0; i < argc; ++i) {
+        const char* a = argv[i];
+        std::string value;
+        if (optionsEnded || a[0] != '-' || a[1] == 0) {
+            o.paths.push_back(a);
+        } else if (std::strcmp(a, "--") == 0) {
+            optionsEnded = true;
+        } else if (std::strcmp(a, "--help") == 0 || std::strcmp(a, "-h") == 0) {
+            PrintUsage(true);
+            return -1;
+        } else if (std::strcmp(a, "--raw") == 0) {
+            o.raw = true;
+        } else if (TakeValue(argc, argv, i, "--date", value)) {
+            if (!ParseDate(value.c_str(), o.date))
+                return UsageError("bad date for --date: \"" + value + "\" (use YYYY-MM-DD)");
+            o.haveDate = true;
+        } else if (TakeValue(argc, argv, i, "--now", value)) {
+            if (!ParseDate(value.c_str(), o.now))
+                return UsageError("bad date for --now: \"" + value + "\" (use YYYY-MM-DD)");
+            o.haveNow = true;
+        } else if (TakeValue(argc, argv, i, "--chip", value)) {
+            if (value.empty())
+                return UsageError("--chip needs a file");
+            o.haveChip = true;
+            o.chipFile = value;
+        } else {
+            return UsageError(std::string("unknown option \"") + a + "\"");
+        }
+    }
+    if (o.haveChip && !o.paths.empty())
+        return UsageError("give either --chip FILE or PATH arguments, not both");
+    return 0;
+}
+
+// One newline for each CR LF and each lone LF, a newline at the end.
+std::string ForTerminal(const std::string& cp932) {
+    const std::string utf8 = Cp932ToUtf8(cp932);
+    std::string out;
+    out.reserve(utf8.size() + 1);
+    for (std::size_t i = 0; i < utf8.size(); ++i) {
+        if (utf8[i] == '\r' && i + 1 < utf8.size() && utf8[i + 1] == '\n')
+            continue; // the LF that follows becomes the newline
+        out += utf8[i];
+    }
+    if (out.empty() || out.back() != '\n')
+        out += '\n';
+    return out;
+}
+} // namespace
+
+int RunDayText(int argc, char** argv) {
+    Options o;
+    const int parsed = Parse(argc, argv, o);
+    if (parsed != 0)
+        return parsed < 0 ? 0 : parsed;
+
+    std::string chip;
+    if (o.haveChip) {
+        std::ifstream in(o.chipFile, std::ios::binary);
+        if (!in) {
+            std::fprintf(stderr, "koyomi: cannot read the chip text \"%s\"\n", o.chipFile.c_str());
+            return EXIT_LOAD_FAILED;
+        }
+        chip.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    } else {
+        for (std::size_t i = 0; i < o.paths.size(); ++i) {
+            if (i != 0)
+                chip += "\r\n";
+            chip += o.paths[i];
+        }
+    }
+
+    if (o.haveNow)
+        SetClockOverride(&o.now);
+    SYSTEMTIME date;
+    if (o.haveDate)
+        date = o.date; // as picked from the chip menu
+    else
+        ReadLocalTime(&date); // as Update does
+
+    // As the plug-in hands its text over: the generator fills a local-memory slot.
+    HLOCAL slot = nullptr;
+    const int length = MakeMemoString(chip.c_str(), date, &slot);
+    std::string text;
+    if (slot) {
+        if (const char* p = static_cast<const char*>(LocalLock(slot))) {
+            text.assign(p, static_cast<std::size_t>(length));
+            LocalUnlock(slot);
+        }
+        LocalFree(slot);
+    }
+
+#ifdef _WIN32
+    _setmode(_fileno(stdout), _O_BINARY); // the bytes as they are, no CR added
+#endif
+    const std::string out = o.raw ? text : ForTerminal(text);
+    std::fwrite(out.data(), 1, out.size(), stdout);
+    return std::fflush(stdout) == 0 ? 0 : EXIT_LOAD_FAILED;
+}
