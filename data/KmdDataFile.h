@@ -7,6 +7,7 @@
 #include "platform/Platform.h"
 
 #include <cstdint>
+#include <string>
 #include <vector>
 
 constexpr std::uint32_t FILE_VERSION = 0x20000;
@@ -60,3 +61,5 @@ private:
 
 // The editor's backup step before a save: one generation, "name." + "bak".
 void MakeBackup(const char* path);
+// The backup's path for a target: up to the last "." of the file-name part, then "bak".
+std::string BackupName(const char* path);

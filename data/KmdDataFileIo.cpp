@@ -26,12 +26,23 @@ bool CKmdDataFile::ReadRecords(const char* path, std::vector<CKmdDate>& out) {
     std::ifstream in(path, std::ios::binary);
     if (!in)
         return false;
+    // The version is tested before the rest is read: a chip line naming a large file of
+    // another kind must not make the reader hold all of it (a failed allocation would throw
+    // out of the plug-in).
+    unsigned char head[4];
+    if (!in.read(reinterpret_cast<char*>(head), 4))
+        return false;
+    const std::uint32_t fileVersion = Uint32At(head);
+    // The two halves are tested apart; both failures look the same to the caller.
+    if ((fileVersion >> 16) != 2 || (fileVersion & 0xFFFF) != 0)
+        return false;
     // Read in chunks rather than sized from tellg, which a directory or device answers with
     // nonsense.
-    std::string bytes;
+    std::string bytes(reinterpret_cast<const char*>(head), 4);
     in.seekg(0, std::ios::end);
     const std::streamoff hint = in.tellg();
-    in.seekg(0, std::ios::beg);
+    in.clear();
+    in.seekg(4, std::ios::beg);
     if (hint > 0 && hint < (std::streamoff(1) << 28))
         bytes.reserve(static_cast<std::size_t>(hint));
     in.clear();
@@ -40,12 +51,6 @@ bool CKmdDataFile::ReadRecords(const char* path, std::vector<CKmdDate>& out) {
         bytes.append(chunk, static_cast<std::size_t>(in.gcount()));
     const unsigned char* p = reinterpret_cast<const unsigned char*>(bytes.data());
     const std::size_t n = bytes.size();
-    if (n < 4)
-        return false;
-    const std::uint32_t fileVersion = Uint32At(p);
-    // The two halves are tested apart; both failures look the same to the caller.
-    if ((fileVersion >> 16) != 2 || (fileVersion & 0xFFFF) != 0)
-        return false;
     if (n < 8)
         return false;
     const std::uint32_t count = Uint32At(p + 4);

@@ -1,320 +1,273 @@
-// The legacy text data file: one entry per line, eight fields, "#" comments. Read as the
-// platform's text mode and fgets would, done by hand so that both builds agree byte for byte.
+// The legacy text data file: one entry per line, eight fields, "#" comments.
 #include "data/KmdDataFile.h"
 
 #include <cerrno>
 #include <climits>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
-#include <string>
+#include <cstring>
 
 namespace {
-constexpr int LINE_BUFFER = 1024; // one read returns at most 1023 bytes
+constexpr int LINE_BUFFER = 1024;
 
-// Text-mode reads: CR LF becomes LF, 0x1A ends the file.
+// Windows' text mode done by hand, so that both builds read the same lines: a CR before an
+// LF is dropped and a 0x1A byte ends the file.
 class CTextReader {
 public:
     explicit CTextReader(std::FILE* f) : file(f) {}
 
-    // One fgets: up to LINE_BUFFER - 1 bytes, up to and including a line feed. `seen` is the
-    // part before the first NUL, which is all that strlen lets the scanner see. `endsLine`
-    // tells whether the read ended with a line feed.
-    bool Next(std::string& seen, bool& endsLine) {
-        std::string raw;
-        endsLine = false;
-        while (static_cast<int>(raw.size()) < LINE_BUFFER - 1) {
-            int c = Get();
+    // As fgets with a buffer of `size`: at most size - 1 bytes up to and including a line
+    // feed, then a NUL. False at the end of the file with nothing read. `sawLineFeed` tells
+    // whether the read consumed a line feed (the next read starts a new line of the file).
+    bool ReadLine(char* buf, int size, bool& sawLineFeed) {
+        int n = 0;
+        sawLineFeed = false;
+        while (n < size - 1) {
+            const int c = Get();
             if (c == EOF)
                 break;
-            raw += static_cast<char>(c);
+            buf[n++] = static_cast<char>(c);
             if (c == '\n') {
-                endsLine = true;
+                sawLineFeed = true;
                 break;
             }
         }
-        if (raw.empty())
-            return false;
-        seen = raw.substr(0, raw.find('\0'));
-        return true;
+        buf[n] = 0;
+        return n > 0;
     }
 
 private:
     int Get() {
         if (ended)
             return EOF;
-        int c = pending != EOF ? pending : std::fgetc(file);
-        pending = EOF;
+        int c = std::fgetc(file);
         if (c == 0x1A || c == EOF) {
             ended = true;
             return EOF;
         }
         if (c == '\r') {
-            int d = std::fgetc(file);
-            if (d == '\n')
+            const int next = std::fgetc(file);
+            if (next == '\n')
                 return '\n';
-            pending = d;
+            if (next != EOF)
+                std::ungetc(next, file);
         }
         return c;
     }
 
     std::FILE* file;
-    int pending = EOF;
     bool ended = false;
 };
 
-// strtol's conversion of a whole field; values outside 32 bits fail.
-bool ToNumber(const std::string& text, long& out) {
-    const char* begin = text.c_str();
+// Decimal as strtol converts it, the whole field consumed, within the signed 32-bit range.
+bool ToNumber(const char* text, long& out) {
     char* end = nullptr;
     errno = 0;
-    long long v = std::strtoll(begin, &end, 10);
-    if (end == begin || *end != 0 || errno == ERANGE || v < INT_MIN || v > INT_MAX)
+    const long v = std::strtol(text, &end, 10);
+    if (end == text || *end != 0 || errno == ERANGE)
         return false;
-    out = static_cast<long>(v);
+    if (v < -2147483647L - 1 || v > 2147483647L)
+        return false;
+    out = v;
     return true;
 }
 
-// Type codes: each replaces the whole flags word. `nth` marks the nth-weekday rules, whose
-// week comes from the tens digit of the weekday field.
-bool TypeCode(long code, CKmdDateFlags& flags, bool& nth) {
-    flags.Clear();
-    nth = false;
-    switch (code) {
-    case 0:
-        flags.SetType(DT_DAY);
-        break;
-    case 1:
-        flags.SetType(DT_WEEKLY);
-        break;
-    case 2:
-        flags.SetType(DT_BIWEEKLY);
-        flags.SetOdd(true);
-        break;
-    case 3:
-        flags.SetType(DT_BIWEEKLY);
-        break;
-    case 4:
-        flags.SetType(DT_MONTHLY);
-        break;
-    case 5:
-        flags.SetType(DT_BIMONTHLY);
-        flags.SetOdd(true);
-        break;
-    case 6:
-        flags.SetType(DT_BIMONTHLY);
-        break;
-    case 7:
-        flags.SetType(DT_MONTHLY);
-        flags.SetLast(true);
-        break;
-    case 10:
-        flags.SetType(DT_PERIOD);
-        break;
-    case 24:
-        flags.SetType(DT_MONTHLY);
-        nth = true;
-        break;
-    case 25:
-        flags.SetType(DT_BIMONTHLY);
-        flags.SetOdd(true);
-        nth = true;
-        break;
-    case 26:
-        flags.SetType(DT_BIMONTHLY);
-        nth = true;
-        break;
-    case 31:
-        flags.SetType(DT_QUARTER1);
-        break;
-    case 32:
-        flags.SetType(DT_QUARTER2);
-        break;
-    case 33:
-        flags.SetType(DT_QUARTER3);
-        break;
-    case 51:
-        flags.SetType(DT_QUARTER1);
-        nth = true;
-        break;
-    case 52:
-        flags.SetType(DT_QUARTER2);
-        nth = true;
-        break;
-    case 53:
-        flags.SetType(DT_QUARTER3);
-        nth = true;
-        break;
-    default:
-        return false;
+struct TypeCode {
+    long code;
+    unsigned type;
+    bool odd;
+    bool last;
+    bool nth; // field 6 carries a week in its tens digit
+};
+
+const TypeCode TYPE_CODES[] = {
+    {0, DT_DAY, false, false, false},       {1, DT_WEEKLY, false, false, false},
+    {2, DT_BIWEEKLY, true, false, false},   {3, DT_BIWEEKLY, false, false, false},
+    {4, DT_MONTHLY, false, false, false},   {5, DT_BIMONTHLY, true, false, false},
+    {6, DT_BIMONTHLY, false, false, false}, {7, DT_MONTHLY, false, true, false},
+    {10, DT_PERIOD, false, false, false},   {24, DT_MONTHLY, false, false, true},
+    {25, DT_BIMONTHLY, true, false, true},  {26, DT_BIMONTHLY, false, false, true},
+    {31, DT_QUARTER1, false, false, false}, {32, DT_QUARTER2, false, false, false},
+    {33, DT_QUARTER3, false, false, false}, {51, DT_QUARTER1, false, false, true},
+    {52, DT_QUARTER2, false, false, true},  {53, DT_QUARTER3, false, false, true},
+};
+
+struct HolidayCode {
+    long code;
+    std::uint16_t bits;
+};
+
+const HolidayCode HOLIDAY_CODES[] = {
+    {0, 0},
+    {1, DF_HOLIDAY},
+    {10, DF_SHIFT_SUN_HOL},
+    {11, DF_SHIFT_SAT_SUN_HOL},
+    {12, DF_SHIFT_SUN_HOL | DF_SHIFT_LATER},
+    {13, DF_SHIFT_SAT_SUN_HOL | DF_SHIFT_LATER},
+    {14, DF_PAYDAY_SHIFT},
+    {15, DF_PAYDAY_SHIFT | DF_SHIFT_SAT_SUN_HOL},
+};
+
+// Field 1: the type code replaces the whole flags word.
+bool ApplyTypeCode(long code, CKmdDate& entry, bool& nth) {
+    for (const TypeCode& t : TYPE_CODES) {
+        if (t.code != code)
+            continue;
+        CKmdDateFlags f;
+        f.SetType(t.type);
+        f.SetOdd(t.odd);
+        f.SetLast(t.last);
+        if (t.nth)
+            f.SetWeek(1); // marks the nth-weekday form; field 6 supplies the real week
+        entry.SetFlags(f);
+        nth = t.nth;
+        return true;
     }
-    if (nth)
-        flags.SetWeek(1);
-    return true;
+    return false;
 }
 
-bool HolidayCode(long code, CKmdDateFlags& flags) {
-    switch (code) {
-    case 0:
-        break;
-    case 1:
-        flags.SetHoliday(true);
-        break;
-    case 10:
-        flags.SetShiftSunHol(true);
-        break;
-    case 11:
-        flags.SetShiftSatSunHol(true);
-        break;
-    case 12:
-        flags.SetShiftSunHol(true);
-        flags.SetShiftLater(true);
-        break;
-    case 13:
-        flags.SetShiftSatSunHol(true);
-        flags.SetShiftLater(true);
-        break;
-    case 14:
-        flags.SetPaydayShift(true);
-        break;
-    case 15:
-        flags.SetPaydayShift(true);
-        flags.SetShiftSatSunHol(true);
-        break;
-    default:
-        return false;
+// Field 7: the holiday code adds bits to those of the type code.
+bool ApplyHolidayCode(long code, CKmdDate& entry) {
+    for (const HolidayCode& h : HOLIDAY_CODES) {
+        if (h.code != code)
+            continue;
+        CKmdDateFlags f = entry.GetFlags();
+        f.SetWord(static_cast<std::uint16_t>(f.GetWord() | h.bits));
+        entry.SetFlags(f);
+        return true;
     }
-    return true;
+    return false;
 }
 
-// One line being scanned into a record.
+// The scan of one line. Values a setter refuses are dropped (the field keeps its value).
 class CLineScanner {
 public:
-    enum Outcome { DROP, APPEND, STOP };
+    enum Outcome { LINE_ADD, LINE_DROP, IMPORT_STOP };
 
-    Outcome Scan(const std::string& line) {
-        if (line.empty() || line[0] == '\n')
-            return DROP;
-        for (std::size_t i = 0; i < line.size(); ++i) {
-            const char c = line[i];
+    Outcome Scan(const char* text, std::size_t length, CKmdDate& entry) {
+        entry.Clear();
+        done = 0;
+        pending = 0;
+        quoted = false;
+        nth = false;
+        if (length == 0 || text[0] == '\n')
+            return LINE_DROP;
+        for (std::size_t i = 0; i < length; ++i) {
+            const char c = text[i];
             if (c == '#') {
-                if (i == 0 || field.empty())
+                if (i == 0 || pending == 0)
                     return Finish();
                 if (quoted)
-                    return STOP;
-                if (!Complete())
-                    return STOP;
+                    return IMPORT_STOP;
+                if (!Complete(entry))
+                    return IMPORT_STOP;
             } else if (c == '\t' || (c == ' ' && !quoted)) {
-                if (!field.empty() && !Complete())
-                    return STOP;
+                if (pending != 0 && !Complete(entry))
+                    return IMPORT_STOP;
             } else if (c == '"' && done == 7) {
-                quoted = !quoted;
+                quoted = !quoted; // quotes only in the name field, never stored
             } else if (done < 8) {
-                field += c;
+                field[pending++] = c; // the line holds at most 1023 bytes
             } else {
                 return Finish();
             }
         }
         if (quoted)
-            return STOP;
-        if (!field.empty())
-            return Complete() ? Finish() : STOP;
-        return done == 8 ? Finish() : STOP;
+            return IMPORT_STOP;
+        if (pending != 0) {
+            if (!Complete(entry))
+                return IMPORT_STOP;
+        } else if (done < 8) {
+            return IMPORT_STOP;
+        }
+        return Finish();
     }
 
-    const CKmdDate& Record() const { return record; }
-
 private:
-    Outcome Finish() const { return done == 8 ? APPEND : DROP; }
+    Outcome Finish() const { return done == 8 ? LINE_ADD : LINE_DROP; }
 
-    // Converts and stores the pending field; false stops the import.
-    bool Complete() {
-        const int number = done + 1;
-        if (number == 8) {
-            record.SetName(field.c_str()); // taken whole, never fails
-        } else {
-            long v;
-            if (!ToNumber(field, v))
-                return false;
-            // Out-of-range values are dropped: the setters refuse them, negatives never reach them.
-            switch (number) {
-            case 1: {
-                CKmdDateFlags f;
-                if (!TypeCode(v, f, nth))
-                    return false;
-                record.SetFlags(f);
+    bool Complete(CKmdDate& entry) {
+        field[pending] = 0;
+        pending = 0;
+        const int number = ++done;
+        if (number == 8)
+            return entry.SetName(field), true;
+        long v = 0;
+        if (!ToNumber(field, v))
+            return false;
+        const bool inRange = v >= 0;
+        const unsigned u = inRange ? static_cast<unsigned>(v) : 0;
+        switch (number) {
+        case 1:
+            return ApplyTypeCode(v, entry, nth);
+        case 2:
+            if (inRange)
+                entry.SetStartMonth(u);
+            break;
+        case 3:
+            if (inRange)
+                entry.SetStartDay(u);
+            break;
+        case 4:
+            if (inRange)
+                entry.SetEndMonth(u);
+            break;
+        case 5:
+            if (inRange)
+                entry.SetEndDay(u);
+            break;
+        case 6:
+            // A negative code is dropped whole: neither week nor weekday.
+            if (!inRange)
                 break;
+            if (nth) {
+                CKmdDateFlags f = entry.GetFlags();
+                if (f.SetWeek(u / 10)) // above 5 is dropped and week 1 stays
+                    entry.SetFlags(f);
             }
-            case 2:
-                if (v >= 0)
-                    record.SetStartMonth(static_cast<unsigned>(v));
-                break;
-            case 3:
-                if (v >= 0)
-                    record.SetStartDay(static_cast<unsigned>(v));
-                break;
-            case 4:
-                if (v >= 0)
-                    record.SetEndMonth(static_cast<unsigned>(v));
-                break;
-            case 5:
-                if (v >= 0)
-                    record.SetEndDay(static_cast<unsigned>(v));
-                break;
-            case 6:
-                if (v >= 0) {
-                    if (nth) {
-                        CKmdDateFlags f = record.GetFlags();
-                        f.SetWeek(static_cast<unsigned>(v / 10));
-                        record.SetFlags(f);
-                    }
-                    record.SetWeekday(static_cast<unsigned>(v % 10));
-                }
-                break;
-            case 7: {
-                CKmdDateFlags f = record.GetFlags();
-                if (!HolidayCode(v, f))
-                    return false;
-                record.SetFlags(f);
-                break;
-            }
-            }
+            entry.SetWeekday(u % 10);
+            break;
+        case 7:
+            return ApplyHolidayCode(v, entry);
         }
-        ++done;
-        field.clear();
         return true;
     }
 
-    CKmdDate record;
-    std::string field;
-    int done = 0; // fields complete
+    char field[LINE_BUFFER];
+    std::size_t pending = 0;
+    int done = 0;
     bool quoted = false;
     bool nth = false;
 };
 } // namespace
 
 bool CKmdDataFile::ImportText(const char* path) {
-    if (!path)
+    // A folder opens for reading natively and would import as an empty file.
+    if (!path || !FileExists(path))
         return false;
     std::FILE* f = std::fopen(path, "rb");
     if (!f)
         return false;
     entries.clear();
     importStopLine = 0;
+
     CTextReader reader(f);
-    std::string line;
-    bool endsLine = false;
-    unsigned lineNumber = 1;
-    while (reader.Next(line, endsLine)) {
-        CLineScanner scanner;
-        const CLineScanner::Outcome outcome = scanner.Scan(line);
-        if (outcome == CLineScanner::STOP) {
+    CLineScanner scanner;
+    char line[LINE_BUFFER];
+    unsigned lineNumber = 1; // of the file, whatever the pieces a long line is read in
+    bool sawLineFeed = false;
+    for (; reader.ReadLine(line, sizeof line, sawLineFeed); lineNumber += sawLineFeed ? 1 : 0) {
+        // A NUL ends the text of the read, as fgets and strlen see it.
+        CKmdDate entry;
+        const CLineScanner::Outcome r = scanner.Scan(line, std::strlen(line), entry);
+        if (r == CLineScanner::IMPORT_STOP) {
+            // The lines from here on are not imported; the caller can tell the user where.
             importStopLine = lineNumber;
             break;
         }
-        if (outcome == CLineScanner::APPEND)
-            entries.push_back(scanner.Record());
-        if (endsLine)
-            ++lineNumber;
+        if (r == CLineScanner::LINE_ADD)
+            entries.push_back(entry);
     }
     std::fclose(f);
     MarkHolidays(0);

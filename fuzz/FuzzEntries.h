@@ -1,0 +1,14 @@
+// The bodies of the fuzz targets for the readers of outside bytes. libFuzzer calls them from
+// fuzz/FuzzMain*.cpp; the ordinary test suite runs them over the seed corpus, so that the
+// win32 build exercises them too. Each writes the input to a file in `scratch` (a writable
+// folder), loads it, saves what was loaded and reads that back. False means an invariant
+// broke; crashes and overruns are the sanitizers' to report.
+#pragma once
+
+#include <cstddef>
+#include <string>
+
+// Read and Append of a binary data file.
+bool FuzzDataFileInput(const unsigned char* data, std::size_t size, const std::string& scratch);
+// ImportText of a legacy text file.
+bool FuzzImportInput(const unsigned char* data, std::size_t size, const std::string& scratch);

@@ -1,0 +1,67 @@
+// The fuzz targets' bodies over every seed file, so that both builds check what the fuzzers
+// check, on the inputs they start from.
+#include "TestUtil.h"
+#include "fuzz/FuzzEntries.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+#ifdef _WIN32
+#include <windows.h>
+#else
+#include <dirent.h>
+#endif
+
+namespace {
+std::vector<std::string> Seeds(const std::string& target) {
+    const std::string dir = SourcePath("fuzz/corpus/" + target);
+    std::vector<std::string> files;
+#ifdef _WIN32
+    WIN32_FIND_DATAA fd;
+    HANDLE h = FindFirstFileA((dir + "\\*").c_str(), &fd);
+    if (h != INVALID_HANDLE_VALUE) {
+        do
+            if (!(fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+                files.push_back(dir + "\\" + fd.cFileName);
+        while (FindNextFileA(h, &fd));
+        FindClose(h);
+    }
+#else
+    if (DIR* d = opendir(dir.c_str())) {
+        while (dirent* e = readdir(d))
+            if (e->d_name[0] != '.')
+                files.push_back(dir + "/" + e->d_name);
+        closedir(d);
+    }
+#endif
+    std::sort(files.begin(), files.end());
+    return files;
+}
+
+void RunSeeds(const std::string& target,
+              bool (*entry)(const unsigned char*, std::size_t, const std::string&)) {
+    const std::string scratch = FreshDir("fuzz_" + target);
+    const std::vector<std::string> seeds = Seeds(target);
+    EXPECT_GE(seeds.size(), 3u) << "seed corpus of " << target << " not found";
+    for (const std::string& seed : seeds) {
+        const std::string bytes = ReadBytes(seed);
+        EXPECT_TRUE(
+            entry(reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size(), scratch))
+            << seed;
+        // Every cut of the seed as well: the damaged files the fuzzer reaches first.
+        for (std::size_t n = 0; n < bytes.size() && n < 300; n += n < 64 ? 1 : 13)
+            EXPECT_TRUE(entry(reinterpret_cast<const unsigned char*>(bytes.data()), n, scratch))
+                << seed << " cut at " << n;
+    }
+}
+} // namespace
+
+TEST(FuzzSeeds, DataFileReaders) {
+    RunSeeds("datafile", FuzzDataFileInput);
+}
+
+TEST(FuzzSeeds, LegacyImport) {
+    RunSeeds("import", FuzzImportInput);
+}
