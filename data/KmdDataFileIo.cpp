@@ -2,6 +2,7 @@
 #include "data/KmdDataFile.h"
 
 #include <fstream>
+#include <new>
 #include <string>
 
 namespace {
@@ -73,7 +74,15 @@ bool CKmdDataFile::ReadRecords(const char* path, std::vector<CKmdDate>& out) {
 bool CKmdDataFile::Append(const char* path) {
     // Records are added only once the header passed, so a refusal changes nothing.
     const unsigned before = static_cast<unsigned>(entries.size());
-    if (!ReadRecords(path, entries))
+    bool ok;
+    try {
+        ok = ReadRecords(path, entries);
+    } catch (const std::bad_alloc&) {
+        // Memory ran out on a huge file: refused as a whole, nothing thrown to the host.
+        entries.resize(before);
+        ok = false;
+    }
+    if (!ok)
         return false;
     MarkHolidays(before);
     return true;
@@ -81,7 +90,13 @@ bool CKmdDataFile::Append(const char* path) {
 
 bool CKmdDataFile::Read(const char* path) {
     std::vector<CKmdDate> records;
-    if (!ReadRecords(path, records))
+    bool ok;
+    try {
+        ok = ReadRecords(path, records);
+    } catch (const std::bad_alloc&) {
+        ok = false;
+    }
+    if (!ok)
         return false;
     entries.swap(records);
     version = FILE_VERSION;

@@ -169,5 +169,9 @@ TEST(KoyomiTool, LoadFailuresExitOneAndUsageErrorsTwo) {
     EXPECT_EQ(0, help.status);
     for (const char* word : {"dump PATH", "list PATH", "convert IN OUT", ".kmd"})
         EXPECT_NE(std::string::npos, help.out.find(word)) << word;
+    // A subcommand's --help explains, rather than loading a file called "--help".
+    const ToolRun dumpHelp = Koyomi(dir, "dump --help");
+    EXPECT_EQ(0, dumpHelp.status);
+    EXPECT_EQ(help.out, dumpHelp.out);
 }
 #endif

@@ -3,8 +3,22 @@
 
 #include <cstring>
 
+namespace {
+bool IsHelp(const char* arg) {
+    return std::strcmp(arg, "--help") == 0 || std::strcmp(arg, "-h") == 0;
+}
+} // namespace
+
 int main(int argc, char** argv) {
-    if (argc >= 2 && (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0)) {
+    if (argc >= 2 && IsHelp(argv[1])) {
+        PrintUsage(true);
+        return 0;
+    }
+    // "koyomi dump --help" and its kin explain themselves rather than load a file of that name.
+    const bool subcommand =
+        argc >= 2 && (std::strcmp(argv[1], "dump") == 0 || std::strcmp(argv[1], "list") == 0 ||
+                      std::strcmp(argv[1], "convert") == 0);
+    if (subcommand && argc >= 3 && IsHelp(argv[2])) {
         PrintUsage(true);
         return 0;
     }
