@@ -18,17 +18,8 @@
 #include <string>
 
 namespace {
-SYSTEMTIME Day(unsigned y, unsigned m, unsigned d) {
-    SYSTEMTIME st{};
-    st.wYear = static_cast<WORD>(y);
-    st.wMonth = static_cast<WORD>(m);
-    st.wDay = static_cast<WORD>(d);
-    st.wDayOfWeek = static_cast<WORD>(DayOfWeek(y, m, d));
-    return st;
-}
-
 // A Monday with paydays, moves and holidays around it.
-const SYSTEMTIME kDate = Day(2026, 5, 25);
+const SYSTEMTIME kDate = MakeDate(2026, 5, 25);
 
 // The mixed file of n entries, written once per run into the working directory.
 const std::string& MixedFile(unsigned n) {
@@ -97,7 +88,7 @@ void BM_MatchKind(benchmark::State& state) {
     holidays.Mark(5, 6, true);
     SYSTEMTIME days[31];
     for (unsigned d = 1; d <= 31; ++d)
-        days[d - 1] = Day(2026, 5, d);
+        days[d - 1] = MakeDate(2026, 5, d);
     long applied = 0;
     for (auto _ : state)
         for (const SYSTEMTIME& day : days)
@@ -118,7 +109,7 @@ void BM_YearScan(benchmark::State& state) {
     unsigned k = 0;
     for (unsigned m = 1; m <= 12; ++m)
         for (unsigned d = 1; d <= DaysInMonth(2026, m); ++d)
-            days[k++] = Day(2026, m, d);
+            days[k++] = MakeDate(2026, m, d);
     long applied = 0;
     for (auto _ : state) {
         for (const SYSTEMTIME& day : days) {

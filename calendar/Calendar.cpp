@@ -82,3 +82,12 @@ void PrevDay(std::uint32_t& year, std::uint32_t& month, std::uint32_t& day) {
         day = 31;
     }
 }
+
+SYSTEMTIME MakeDate(std::uint32_t year, std::uint32_t month, std::uint32_t day) {
+    SYSTEMTIME st{};
+    st.wYear = static_cast<WORD>(year);
+    st.wMonth = static_cast<WORD>(month);
+    st.wDay = static_cast<WORD>(day);
+    st.wDayOfWeek = static_cast<WORD>(DayOfWeek(year, month, day));
+    return st;
+}

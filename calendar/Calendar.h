@@ -19,6 +19,8 @@ std::uint32_t WeekOfMonth(const SYSTEMTIME& date);
 std::uint32_t DayOfYear(const SYSTEMTIME& date);
 // Weeks run Sunday to Saturday, week 1 holds January 1; uses the date's own wDayOfWeek.
 bool MatchesWeekParity(const SYSTEMTIME& date, bool odd);
+// A date built by the engine: its weekday from DayOfWeek, the time fields zero.
+SYSTEMTIME MakeDate(std::uint32_t year, std::uint32_t month, std::uint32_t day);
 // One day later; a day at or past the month's end goes to the 1st of the next month.
 void NextDay(std::uint32_t& year, std::uint32_t& month, std::uint32_t& day);
 // One day earlier; a day past the month's end only counts down by one.

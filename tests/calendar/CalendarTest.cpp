@@ -10,14 +10,6 @@ unsigned RealDays(unsigned y, unsigned m) {
     static const unsigned d[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
     return m == 2 && IsLeap(y) ? 29 : d[m - 1];
 }
-SYSTEMTIME Date(unsigned y, unsigned m, unsigned d) {
-    SYSTEMTIME st{};
-    st.wYear = static_cast<WORD>(y);
-    st.wMonth = static_cast<WORD>(m);
-    st.wDay = static_cast<WORD>(d);
-    st.wDayOfWeek = static_cast<WORD>(DayOfWeek(y, m, d));
-    return st;
-}
 } // namespace
 
 TEST(DaysInMonth, LeapRulesAndMonthLengths) {
@@ -66,17 +58,17 @@ TEST(NthWeekday, OccurrencesAndFifthsPastTheEnd) {
 }
 
 TEST(WeekOfMonth, SevenDayBlocks) {
-    EXPECT_EQ(1u, WeekOfMonth(Date(2024, 1, 1)));
-    EXPECT_EQ(1u, WeekOfMonth(Date(2024, 1, 7)));
-    EXPECT_EQ(2u, WeekOfMonth(Date(2024, 1, 8)));
-    EXPECT_EQ(5u, WeekOfMonth(Date(2024, 1, 31)));
+    EXPECT_EQ(1u, WeekOfMonth(MakeDate(2024, 1, 1)));
+    EXPECT_EQ(1u, WeekOfMonth(MakeDate(2024, 1, 7)));
+    EXPECT_EQ(2u, WeekOfMonth(MakeDate(2024, 1, 8)));
+    EXPECT_EQ(5u, WeekOfMonth(MakeDate(2024, 1, 31)));
 }
 
 TEST(DayOfYear, CountsFromJanuaryFirst) {
-    EXPECT_EQ(1u, DayOfYear(Date(2023, 1, 1)));
-    EXPECT_EQ(60u, DayOfYear(Date(2024, 2, 29)));
-    EXPECT_EQ(365u, DayOfYear(Date(2023, 12, 31)));
-    EXPECT_EQ(366u, DayOfYear(Date(2024, 12, 31)));
+    EXPECT_EQ(1u, DayOfYear(MakeDate(2023, 1, 1)));
+    EXPECT_EQ(60u, DayOfYear(MakeDate(2024, 2, 29)));
+    EXPECT_EQ(365u, DayOfYear(MakeDate(2023, 12, 31)));
+    EXPECT_EQ(366u, DayOfYear(MakeDate(2024, 12, 31)));
 }
 
 // Week numbers computed independently: week 1 holds January 1, a new week begins each Sunday.
@@ -88,7 +80,7 @@ TEST(MatchesWeekParity, WeekBoundariesInYearsStartingOnEachWeekday) {
         unsigned week = 1;
         for (unsigned m = 1; m <= 12; ++m)
             for (unsigned d = 1; d <= RealDays(y, m); ++d) {
-                SYSTEMTIME st = Date(y, m, d);
+                SYSTEMTIME st = MakeDate(y, m, d);
                 if (st.wDayOfWeek == 0 && !(m == 1 && d == 1))
                     ++week;
                 ASSERT_EQ(week % 2 == 1, MatchesWeekParity(st, true)) << y << "/" << m << "/" << d;
@@ -100,13 +92,13 @@ TEST(MatchesWeekParity, WeekBoundariesInYearsStartingOnEachWeekday) {
     }
     for (bool seen : startsSeen)
         EXPECT_TRUE(seen);
-    EXPECT_FALSE(MatchesWeekParity(Date(2000, 12, 31), true));
-    EXPECT_TRUE(MatchesWeekParity(Date(2024, 1, 6), true));
-    EXPECT_FALSE(MatchesWeekParity(Date(2024, 1, 7), true));
+    EXPECT_FALSE(MatchesWeekParity(MakeDate(2000, 12, 31), true));
+    EXPECT_TRUE(MatchesWeekParity(MakeDate(2024, 1, 6), true));
+    EXPECT_FALSE(MatchesWeekParity(MakeDate(2024, 1, 7), true));
 }
 
 TEST(MatchesWeekParity, ReadsTheDatesOwnWeekday) {
-    SYSTEMTIME st = Date(2024, 1, 7); // a Sunday, week 2
+    SYSTEMTIME st = MakeDate(2024, 1, 7); // a Sunday, week 2
     EXPECT_FALSE(MatchesWeekParity(st, true));
     st.wDayOfWeek = 6; // claimed Saturday: still week 1
     EXPECT_TRUE(MatchesWeekParity(st, true));

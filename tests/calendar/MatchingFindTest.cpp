@@ -31,12 +31,12 @@ TEST(FindIteration, ApplyingEntriesInHeldOrderEmptyNamesIncluded) {
     file.Add(RawEntry(M(4) | 4, 20, 30, 0, DT_PERIOD, "b"));
     file.Add(RawEntry(0, 25, 0, 0, DT_MONTHLY, "a"));
     // Saturday 25 April 2026.
-    EXPECT_EQ((std::vector<std::string>{"a", "", "b", "a"}), Walk(file, Day(2026, 4, 25)));
+    EXPECT_EQ((std::vector<std::string>{"a", "", "b", "a"}), Walk(file, MakeDate(2026, 4, 25)));
     // The last applying entry is the one copied by the call that reports false.
-    EXPECT_EQ((std::vector<std::string>{"no", "b"}), Walk(file, Day(2026, 4, 24)));
-    EXPECT_EQ((std::vector<std::string>{"a", "a"}), Walk(file, Day(2026, 5, 25)));
+    EXPECT_EQ((std::vector<std::string>{"no", "b"}), Walk(file, MakeDate(2026, 4, 24)));
+    EXPECT_EQ((std::vector<std::string>{"a", "a"}), Walk(file, MakeDate(2026, 5, 25)));
     // A new FindFirst starts over.
-    EXPECT_EQ((std::vector<std::string>{"a", "", "b", "a"}), Walk(file, Day(2026, 4, 25)));
+    EXPECT_EQ((std::vector<std::string>{"a", "", "b", "a"}), Walk(file, MakeDate(2026, 4, 25)));
 }
 
 TEST(FindIteration, NothingApplyingLeavesTheOutputUntouched) {
@@ -45,13 +45,13 @@ TEST(FindIteration, NothingApplyingLeavesTheOutputUntouched) {
     CKmdDate out = marker;
     EXPECT_FALSE(file.FindNext(out)); // no FindFirst at all
     EXPECT_STREQ("marker", out.NameField());
-    EXPECT_FALSE(file.FindFirst(Day(2026, 4, 25))); // empty list
+    EXPECT_FALSE(file.FindFirst(MakeDate(2026, 4, 25))); // empty list
     file.Add(RawEntry(0, 1, 0, 0, DT_MONTHLY, "first"));
-    EXPECT_FALSE(file.FindFirst(Day(2026, 4, 25)));
+    EXPECT_FALSE(file.FindFirst(MakeDate(2026, 4, 25)));
     EXPECT_FALSE(file.FindNext(out));
     EXPECT_STREQ("marker", out.NameField());
     // After the walk has ended, FindNext reports false again.
-    ASSERT_TRUE(file.FindFirst(Day(2026, 4, 1)));
+    ASSERT_TRUE(file.FindFirst(MakeDate(2026, 4, 1)));
     EXPECT_FALSE(file.FindNext(out));
     EXPECT_STREQ("first", out.NameField());
     out = marker;
@@ -63,7 +63,7 @@ TEST(FindIteration, EndsSafelyWhenTheListShrankMeanwhile) {
     CKmdDataFile file;
     file.Add(RawEntry(0, 1, 0, 0, DT_MONTHLY, "a"));
     file.Add(RawEntry(0, 1, 0, 0, DT_MONTHLY, "b"));
-    ASSERT_TRUE(file.FindFirst(Day(2026, 4, 1)));
+    ASSERT_TRUE(file.FindFirst(MakeDate(2026, 4, 1)));
     CKmdDate out;
     ASSERT_TRUE(file.FindNext(out));
     file.RemoveAll();

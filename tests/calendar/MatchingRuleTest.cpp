@@ -150,14 +150,14 @@ TEST(UnusableFields, NeverApplyWhateverTheMove) {
 }
 
 TEST(UnusableFields, DatesOutsideTheCalendarMatchNothing) {
-    SYSTEMTIME bad = Day(2026, 5, 1);
+    SYSTEMTIME bad = MakeDate(2026, 5, 1);
     bad.wMonth = 13;
     const CKmdDate every = RawEntry(M(1) | 12, 1, 31, 0, DT_PERIOD);
     EXPECT_FALSE(every.Matches(bad, CKmdHoliday()));
     bad.wMonth = 0;
     EXPECT_FALSE(RawEntry(0, 0, 0, 0, DT_MONTHLY | DF_LAST).Matches(bad, CKmdHoliday()));
-    SYSTEMTIME zero = Day(2026, 5, 1);
+    SYSTEMTIME zero = MakeDate(2026, 5, 1);
     zero.wDay = 0;
     EXPECT_FALSE(RawEntry(0, 0, 0, 6, DT_WEEKLY).Matches(zero, CKmdHoliday()));
-    EXPECT_TRUE(RawEntry(0, 0, 0, 6, DT_WEEKLY).Matches(Day(2026, 5, 1), CKmdHoliday()));
+    EXPECT_TRUE(RawEntry(0, 0, 0, 6, DT_WEEKLY).Matches(MakeDate(2026, 5, 1), CKmdHoliday()));
 }

@@ -35,16 +35,6 @@ inline unsigned Week(unsigned n) {
     return n << DF_WEEK_SHIFT;
 }
 
-// A date with its true weekday.
-inline SYSTEMTIME Day(unsigned y, unsigned m, unsigned d) {
-    SYSTEMTIME st{};
-    st.wYear = static_cast<WORD>(y);
-    st.wMonth = static_cast<WORD>(m);
-    st.wDay = static_cast<WORD>(d);
-    st.wDayOfWeek = static_cast<WORD>(DayOfWeek(y, m, d));
-    return st;
-}
-
 inline CKmdHoliday Holidays(std::initializer_list<std::pair<unsigned, unsigned>> days) {
     CKmdHoliday h;
     for (const auto& md : days)
@@ -57,7 +47,7 @@ inline std::vector<unsigned> Applying(const CKmdDate& e, unsigned y, unsigned m,
                                       const CKmdHoliday& h = CKmdHoliday()) {
     std::vector<unsigned> days;
     for (unsigned d = 1; d <= DaysInMonth(y, m); ++d)
-        if (e.Matches(Day(y, m, d), h))
+        if (e.Matches(MakeDate(y, m, d), h))
             days.push_back(d);
     return days;
 }

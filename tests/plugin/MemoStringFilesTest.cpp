@@ -13,15 +13,6 @@
 #include <string>
 
 namespace {
-SYSTEMTIME Day(unsigned y, unsigned m, unsigned d) {
-    SYSTEMTIME st{};
-    st.wYear = static_cast<WORD>(y);
-    st.wMonth = static_cast<WORD>(m);
-    st.wDay = static_cast<WORD>(d);
-    st.wDayOfWeek = static_cast<WORD>(DayOfWeek(y, m, d));
-    return st;
-}
-
 std::string Generate(const std::string& chip, const SYSTEMTIME& date, int* length = nullptr) {
     HLOCAL slot = nullptr;
     const int n = MakeMemoString(chip.c_str(), date, &slot);
@@ -47,7 +38,7 @@ class MemoFiles : public ::testing::Test {
 protected:
     void SetUp() override {
         dir = FreshDir("memo");
-        const SYSTEMTIME now = Day(2026, 6, 1); // the holiday table's year
+        const SYSTEMTIME now = MakeDate(2026, 6, 1); // the holiday table's year
         SetClockOverride(&now);
     }
     void TearDown() override { SetClockOverride(nullptr); }
@@ -64,22 +55,23 @@ TEST_F(MemoFiles, NamesInFileOrderTwiceForTwoLines) {
     const std::string a = File("a.kmb", {Monthly(2, "A"), Monthly(3, "no"), Monthly(2, "B")});
     const std::string c = File("c.kmb", {Monthly(2, "C")});
     int n = 0;
-    const std::string text = Generate(a + "\r\n" + c + "\n" + a, Day(2004, 3, 2), &n);
+    const std::string text = Generate(a + "\r\n" + c + "\n" + a, MakeDate(2004, 3, 2), &n);
     EXPECT_EQ(std::string(kHeader2004) + "\r\nA\r\nB\r\nC\r\nA\r\nB", text);
     EXPECT_EQ(static_cast<int>(text.size()), n);
-    EXPECT_EQ("今日は、2004/03/04 木曜日です。\n\r\nなし", Generate(a, Day(2004, 3, 4)));
+    EXPECT_EQ("今日は、2004/03/04 木曜日です。\n\r\nなし", Generate(a, MakeDate(2004, 3, 4)));
 }
 
 TEST_F(MemoFiles, YearPlaceholderPicksTheFile) {
     File("h-2004.kmb", {Monthly(2, "2004年")});
     File("h-2027.kmb", {Monthly(2, "2027年")});
     EXPECT_EQ(std::string(kHeader2004) + "\r\n2004年",
-              Generate(dir + "/h-%year%.kmb", Day(2004, 3, 2)));
+              Generate(dir + "/h-%year%.kmb", MakeDate(2004, 3, 2)));
     EXPECT_EQ(std::string(kHeader2004) + "\r\n2004年",
-              Generate(dir + "/h-%YEAR%.kmb", Day(2004, 3, 2)));
+              Generate(dir + "/h-%YEAR%.kmb", MakeDate(2004, 3, 2)));
     EXPECT_EQ(std::string(kHeader2004) + "\r\nなし",
-              Generate(dir + "/h-%Year%.kmb", Day(2004, 3, 2)));
-    EXPECT_NE(std::string::npos, Generate(dir + "/h-%year%.kmb", Day(2027, 3, 2)).find("2027年"));
+              Generate(dir + "/h-%Year%.kmb", MakeDate(2004, 3, 2)));
+    EXPECT_NE(std::string::npos,
+              Generate(dir + "/h-%year%.kmb", MakeDate(2027, 3, 2)).find("2027年"));
 }
 
 TEST_F(MemoFiles, MissingForeignAndOverLongLinesAddNothing) {
@@ -88,22 +80,22 @@ TEST_F(MemoFiles, MissingForeignAndOverLongLinesAddNothing) {
     foreign[0] = 1; // version 0x20001
     WriteBytes(dir + "/f.kmb", foreign);
     const std::string longLine = dir + "/" + std::string(300, 'l') + "/../a.kmb";
-    EXPECT_EQ(
-        std::string(kHeader2004) + "\r\nA",
-        Generate(dir + "/missing.kmb\n" + dir + "/f.kmb\n" + longLine + "\n" + a, Day(2004, 3, 2)));
+    EXPECT_EQ(std::string(kHeader2004) + "\r\nA",
+              Generate(dir + "/missing.kmb\n" + dir + "/f.kmb\n" + longLine + "\n" + a,
+                       MakeDate(2004, 3, 2)));
     EXPECT_EQ(std::string(kHeader2004) + "\r\nなし",
-              Generate(dir + "/missing.kmb\n" + dir + "/f.kmb", Day(2004, 3, 2)));
+              Generate(dir + "/missing.kmb\n" + dir + "/f.kmb", MakeDate(2004, 3, 2)));
 }
 
 TEST_F(MemoFiles, EmptyNamesAreSkippedAndFullNamesKept) {
     const std::string name127(127, 'n');
     const std::string a = File("a.kmb", {Monthly(2, ""), Monthly(2, name127), Monthly(2, "")});
-    EXPECT_EQ(std::string(kHeader2004) + "\r\n" + name127, Generate(a, Day(2004, 3, 2)));
+    EXPECT_EQ(std::string(kHeader2004) + "\r\n" + name127, Generate(a, MakeDate(2004, 3, 2)));
     const std::string empty = File("e.kmb", {Monthly(2, "")});
-    EXPECT_EQ(std::string(kHeader2004) + "\r\nなし", Generate(empty, Day(2004, 3, 2)));
+    EXPECT_EQ(std::string(kHeader2004) + "\r\nなし", Generate(empty, MakeDate(2004, 3, 2)));
     // A foreign record with a longer name: never more than the name field's bytes.
     const std::string longName = File("l.kmb", {Monthly(2, std::string(200, 'x'))});
-    const std::string text = Generate(longName, Day(2004, 3, 2));
+    const std::string text = Generate(longName, MakeDate(2004, 3, 2));
     EXPECT_LE(text.size(), std::string(kHeader2004).size() + 2 + 128);
 }
 
@@ -112,10 +104,10 @@ TEST_F(MemoFiles, HolidaysOfOneFileMoveEntriesOfAnother) {
     const std::string pay = File("pay.kmb", {Monthly(25, "給料日", DF_SHIFT_SUN_HOL)});
     const std::string hol = File("hol.kmb", {{3 << 4, 25, 0, 0, DT_DAY | DF_HOLIDAY, "休み"}});
     const std::string chip = pay + "\r\n" + hol;
-    EXPECT_EQ("今日は、2026/03/24 火曜日です。\n\r\n給料日", Generate(chip, Day(2026, 3, 24)));
-    EXPECT_EQ("今日は、2026/03/25 水曜日です。\n\r\n休み", Generate(chip, Day(2026, 3, 25)));
+    EXPECT_EQ("今日は、2026/03/24 火曜日です。\n\r\n給料日", Generate(chip, MakeDate(2026, 3, 24)));
+    EXPECT_EQ("今日は、2026/03/25 水曜日です。\n\r\n休み", Generate(chip, MakeDate(2026, 3, 25)));
     // Without the second file the payday stays on the 25th.
-    EXPECT_EQ("今日は、2026/03/25 水曜日です。\n\r\n給料日", Generate(pay, Day(2026, 3, 25)));
+    EXPECT_EQ("今日は、2026/03/25 水曜日です。\n\r\n給料日", Generate(pay, MakeDate(2026, 3, 25)));
 }
 
 TEST_F(MemoFiles, TextBlockGrowsAcrossItsSteps) {
@@ -135,7 +127,7 @@ TEST_F(MemoFiles, TextBlockGrowsAcrossItsSteps) {
         ASSERT_EQ(total, expected.size());
         const std::string f = File("g.kmb", records);
         int n = 0;
-        EXPECT_EQ(expected, Generate(f, Day(2004, 3, 2), &n)) << total;
+        EXPECT_EQ(expected, Generate(f, MakeDate(2004, 3, 2), &n)) << total;
         EXPECT_EQ(static_cast<int>(expected.size()), n);
     }
 }

@@ -9,15 +9,6 @@
 #include <string>
 
 namespace {
-SYSTEMTIME Day(unsigned y, unsigned m, unsigned d) {
-    SYSTEMTIME st{};
-    st.wYear = static_cast<WORD>(y);
-    st.wMonth = static_cast<WORD>(m);
-    st.wDay = static_cast<WORD>(d);
-    st.wDayOfWeek = static_cast<WORD>(DayOfWeek(y, m, d));
-    return st;
-}
-
 // The text in a slot, and the slot freed.
 std::string Take(HLOCAL& slot) {
     std::string s;
@@ -43,36 +34,36 @@ std::string Generate(const char* chip, const SYSTEMTIME& date, int* length = nul
 TEST(MemoText, FixedTextsAreCodePage932Bytes) {
     int n = 0;
     // Chip text made only of line ends and tabs: the header and "none".
-    const std::string none = Generate("\r\n\t\n\r", Day(2004, 3, 2), &n);
+    const std::string none = Generate("\r\n\t\n\r", MakeDate(2004, 3, 2), &n);
     EXPECT_EQ("今日は、2004/03/02 火曜日です。\n\r\nなし", none);
     EXPECT_EQ(static_cast<int>(none.size()), n);
     // 今 = 8D A1, な = 82 C8, し = 82 B5: the literals really are code page 932.
     EXPECT_EQ("\x8D\xA1", none.substr(0, 2));
     EXPECT_EQ("\n\r\n\x82\xC8\x82\xB5", none.substr(none.size() - 7));
     // Null and empty chip texts: the error text alone, 28 bytes.
-    const std::string err = Generate(nullptr, Day(2004, 3, 2), &n);
+    const std::string err = Generate(nullptr, MakeDate(2004, 3, 2), &n);
     EXPECT_EQ("データファイル読み込みエラー", err);
     EXPECT_EQ(28, n);
     EXPECT_EQ(28u, err.size());
-    EXPECT_EQ(err, Generate("", Day(2004, 3, 2)));
+    EXPECT_EQ(err, Generate("", MakeDate(2004, 3, 2)));
 }
 
 TEST(MemoText, HeaderWeekdaysAndZeroPadding) {
     const char* const names[] = {"日", "月", "火", "水", "木", "金", "土"};
     // 1-7 March 2026 run from Sunday to Saturday.
     for (unsigned d = 1; d <= 7; ++d) {
-        const SYSTEMTIME date = Day(2026, 3, d);
+        const SYSTEMTIME date = MakeDate(2026, 3, d);
         ASSERT_EQ(d - 1, date.wDayOfWeek);
         EXPECT_EQ(std::string("今日は、2026/03/0") + char('0' + d) + " " + names[d - 1] +
                       "曜日です。\n\r\nなし",
                   Generate("\n", date));
     }
-    SYSTEMTIME early = Day(2026, 11, 30);
+    SYSTEMTIME early = MakeDate(2026, 11, 30);
     early.wYear = 987;
     early.wDayOfWeek = 2; // the date's own weekday is trusted
     EXPECT_EQ("今日は、0987/11/30 火曜日です。\n\r\nなし", Generate("\t", early));
     // A weekday out of range is not read past the table.
-    SYSTEMTIME bad = Day(2026, 11, 30);
+    SYSTEMTIME bad = MakeDate(2026, 11, 30);
     bad.wDayOfWeek = 9;
     EXPECT_EQ("今日は、2026/11/30 月曜日です。\n\r\nなし", Generate("\t", bad));
 }
@@ -80,9 +71,9 @@ TEST(MemoText, HeaderWeekdaysAndZeroPadding) {
 TEST(MemoText, OldTextInTheSlotIsReplaced) {
     HLOCAL slot = nullptr;
     ASSERT_EQ(0, AppendText(&slot, "old text"));
-    MakeMemoString("", Day(2026, 1, 1), &slot);
+    MakeMemoString("", MakeDate(2026, 1, 1), &slot);
     EXPECT_EQ("データファイル読み込みエラー", Take(slot));
-    EXPECT_EQ(0, MakeMemoString("x", Day(2026, 1, 1), nullptr));
+    EXPECT_EQ(0, MakeMemoString("x", MakeDate(2026, 1, 1), nullptr));
 }
 
 TEST(AppendText, GrowsIn128ByteSteps) {

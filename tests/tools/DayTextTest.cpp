@@ -46,15 +46,6 @@ Outcome Koyomi(const std::string& args, const std::string& dir = ".") {
     return r;
 }
 
-SYSTEMTIME Day(unsigned y, unsigned m, unsigned d) {
-    SYSTEMTIME st{};
-    st.wYear = static_cast<WORD>(y);
-    st.wMonth = static_cast<WORD>(m);
-    st.wDay = static_cast<WORD>(d);
-    st.wDayOfWeek = static_cast<WORD>(DayOfWeek(y, m, d));
-    return st;
-}
-
 // What the plug-in would hand the host for this chip text, with the clock at now.
 std::string InProcess(const std::string& chip, const SYSTEMTIME& date, const SYSTEMTIME& now) {
     SetClockOverride(&now);
@@ -95,7 +86,7 @@ TEST_F(DayText, RawIsExactlyWhatTheHostGets) {
     // The PATH arguments are one chip-text line each, joined with CR LF.
     const std::string chip = dir + "/a.kmb\r\n" + dir + "/a.kmb";
     EXPECT_EQ(
-        InProcess(chip, Day(2004, 3, 2), Day(2026, 6, 1)),
+        InProcess(chip, MakeDate(2004, 3, 2), MakeDate(2026, 6, 1)),
         Koyomi("--raw --now 2026-06-01 --date 2004-03-02 " + dir + "/a.kmb " + dir + "/a.kmb").out);
 }
 

@@ -2,6 +2,7 @@
 #include "DialogDriver.h"
 #include "TestUtil.h"
 #include "Win32TestUtil.h"
+#include "calendar/Calendar.h"
 #include "plugin/Resource.h"
 
 #include <commctrl.h>
@@ -120,7 +121,7 @@ TEST_F(PluginDialogs, FreshChipIgnoresResetAndPick) {
         CDialogDriver driver;
         driver.On("日付指定", [&](HWND d) {
             shown = PickerDate(d);
-            SetPickerDate(d, Date(2027, 1, 11));
+            SetPickerDate(d, MakeDate(2027, 1, 11));
             Press(d, IDOK);
         });
         EXPECT_EQ(dxl.DoDrawExMenu(state, nullptr, 10001), 0);
@@ -150,7 +151,7 @@ TEST_F(PluginDialogs, PickedDateRegeneratesUntilTheNextUpdate) {
             ExpectUnits(d, IDCANCEL, 61, 26, 50, 14);
             EXPECT_EQ(ItemText(d, IDCANCEL), "ｷｬﾝｾﾙ");
             EXPECT_FALSE(GetWindowLongA(d, GWL_STYLE) & WS_SYSMENU);
-            SetPickerDate(d, Date(2027, 1, 11));
+            SetPickerDate(d, MakeDate(2027, 1, 11));
             Pump(200);
             SaveScreenshot(d, "date_dialog");
             Press(d, IDOK);
@@ -159,15 +160,15 @@ TEST_F(PluginDialogs, PickedDateRegeneratesUntilTheNextUpdate) {
         EXPECT_TRUE(driver.AllDone());
     }
     const std::string picked = ChipText(dxl, state);
-    EXPECT_EQ(picked, ExpectedText(chip, Date(2027, 1, 11)));
-    EXPECT_EQ(picked, Header(Date(2027, 1, 11), "月") + "\r\n毎日\r\n成人の日");
+    EXPECT_EQ(picked, ExpectedText(chip, MakeDate(2027, 1, 11)));
+    EXPECT_EQ(picked, Header(MakeDate(2027, 1, 11), "月") + "\r\n毎日\r\n成人の日");
 
     // Cancelled: the date in use is kept, and so is the text.
     {
         CDialogDriver driver;
         driver.On("日付指定", [&](HWND d) {
-            EXPECT_TRUE(SameDay(PickerDate(d), Date(2027, 1, 11)));
-            SetPickerDate(d, Date(2030, 3, 3));
+            EXPECT_TRUE(SameDay(PickerDate(d), MakeDate(2027, 1, 11)));
+            SetPickerDate(d, MakeDate(2030, 3, 3));
             Press(d, IDCANCEL);
         });
         EXPECT_EQ(dxl.DoDrawExMenu(state, nullptr, 10001), 0);
@@ -180,12 +181,12 @@ TEST_F(PluginDialogs, PickedDateRegeneratesUntilTheNextUpdate) {
     {
         CDialogDriver driver;
         driver.On("日付指定", [&](HWND d) {
-            SetPickerDate(d, Date(2026, 3, 3));
+            SetPickerDate(d, MakeDate(2026, 3, 3));
             Press(d, IDOK);
         });
         EXPECT_EQ(dxl.DoDrawExMenu(state, nullptr, 10001), 2);
     }
-    EXPECT_EQ(ChipText(dxl, state), Header(Date(2026, 3, 3), "火") + "\r\n毎日\r\nひな祭り");
+    EXPECT_EQ(ChipText(dxl, state), Header(MakeDate(2026, 3, 3), "火") + "\r\n毎日\r\nひな祭り");
     UpdateChip(dxl, state, chip.c_str());
     EXPECT_EQ(ChipText(dxl, state), ExpectedText(chip, Today()));
 }
@@ -195,11 +196,11 @@ TEST_F(PluginDialogs, PickedDateWithMissingFilesSaysNone) {
     UpdateChip(dxl, state, chip.c_str());
     CDialogDriver driver;
     driver.On("日付指定", [&](HWND d) {
-        SetPickerDate(d, Date(2004, 2, 29));
+        SetPickerDate(d, MakeDate(2004, 2, 29));
         Press(d, IDOK);
     });
     EXPECT_EQ(dxl.DoDrawExMenu(state, nullptr, 10001), 2);
-    EXPECT_EQ(ChipText(dxl, state), Header(Date(2004, 2, 29), "日") + "\r\nなし");
+    EXPECT_EQ(ChipText(dxl, state), Header(MakeDate(2004, 2, 29), "日") + "\r\nなし");
 }
 
 namespace {

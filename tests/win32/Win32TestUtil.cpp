@@ -121,15 +121,6 @@ SYSTEMTIME Today() {
     return st;
 }
 
-SYSTEMTIME Date(unsigned year, unsigned month, unsigned day) {
-    SYSTEMTIME st = {};
-    st.wYear = static_cast<WORD>(year);
-    st.wMonth = static_cast<WORD>(month);
-    st.wDay = static_cast<WORD>(day);
-    st.wDayOfWeek = static_cast<WORD>(DayOfWeek(year, month, day));
-    return st;
-}
-
 std::string ExpectedText(const std::string& chipText, const SYSTEMTIME& date) {
     HLOCAL slot = nullptr;
     const int n = MakeMemoString(chipText.c_str(), date, &slot);

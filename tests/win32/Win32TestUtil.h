@@ -55,9 +55,8 @@ std::string KmbBytes(const std::vector<KmbRecord>& records);
 KmbRecord EveryDay(const std::string& name);
 KmbRecord OnDay(unsigned month, unsigned day, const std::string& name);
 
-// Today's date as the plug-in reads it, and a fixed date with its weekday.
+// Today's date as the plug-in reads it.
 SYSTEMTIME Today();
-SYSTEMTIME Date(unsigned year, unsigned month, unsigned day);
 // What the generator makes of the chip text for the date, called in this process.
 std::string ExpectedText(const std::string& chipText, const SYSTEMTIME& date);
 

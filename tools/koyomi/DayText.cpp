@@ -47,11 +47,7 @@ bool ParseDate(const char* text, SYSTEMTIME& out) {
         return false;
     if (y < 1601 || m < 1 || m > 12 || d < 1 || d > DaysInMonth(y, m))
         return false;
-    std::memset(&out, 0, sizeof out);
-    out.wYear = static_cast<WORD>(y);
-    out.wMonth = static_cast<WORD>(m);
-    out.wDay = static_cast<WORD>(d);
-    out.wDayOfWeek = static_cast<WORD>(DayOfWeek(y, m, d));
+    out = MakeDate(y, m, d);
     return true;
 }
 
