@@ -11,7 +11,7 @@
 #include <vector>
 
 namespace {
-// Independent of the engine: days since 1970-01-01 (Hinnant's days_from_civil).
+// Independent of the engine: days since 1970-01-01 (the days-from-civil algorithm).
 long DaysFromCivil(long y, unsigned m, unsigned d) {
     y -= m <= 2;
     const long era = (y >= 0 ? y : y - 399) / 400;
