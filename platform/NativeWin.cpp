@@ -109,16 +109,6 @@ LPSTR lstrcpynA(LPSTR dst, LPCSTR src, int n) {
     return dst;
 }
 
-int lstrlenA(LPCSTR s) {
-    return s ? static_cast<int>(std::strlen(s)) : 0;
-}
-
-LPSTR lstrcatA(LPSTR dst, LPCSTR src) {
-    if (!dst || !src)
-        return nullptr;
-    return std::strcat(dst, src);
-}
-
 int wsprintfA(LPSTR dst, LPCSTR fmt, ...) {
     va_list ap;
     va_start(ap, fmt);

@@ -31,10 +31,8 @@ struct SYSTEMTIME {
     WORD wMilliseconds;
 };
 
-#define LMEM_FIXED 0x0000
 #define LMEM_MOVEABLE 0x0002
 #define LMEM_ZEROINIT 0x0040
-#define LHND (LMEM_MOVEABLE | LMEM_ZEROINIT)
 
 // Local memory blocks: a handle to a block with a size and a lock count. Growing keeps the
 // content; LMEM_ZEROINIT zero-fills new bytes.
@@ -49,8 +47,6 @@ void GetLocalTime(SYSTEMTIME* st);
 
 // Copies at most n - 1 bytes and a NUL; returns dst (null when dst or src is null).
 LPSTR lstrcpynA(LPSTR dst, LPCSTR src, int n);
-int lstrlenA(LPCSTR s);
-LPSTR lstrcatA(LPSTR dst, LPCSTR src);
 // wsprintfA writes at most 1024 bytes with its NUL, as the Windows one does.
 int wsprintfA(LPSTR dst, LPCSTR fmt, ...);
 

@@ -8,6 +8,7 @@
 #include <iconv.h>
 #endif
 
+namespace {
 bool IsLegacyPath(const std::string& path) {
     const std::string::size_type dot = path.rfind('.');
     std::string ext = dot == std::string::npos ? path : path.substr(dot);
@@ -21,6 +22,7 @@ bool IsLegacyPath(const std::string& path) {
     }
     return ext == ".kmd";
 }
+} // namespace
 
 bool LoadLikeEditor(CKmdDataFile& file, const std::string& path, bool* imported) {
     const bool legacy = IsLegacyPath(path);

@@ -9,7 +9,6 @@
 
 // Legacy import when the extension from the last "." is ".kmd" in any case, else binary.
 bool LoadLikeEditor(CKmdDataFile& file, const std::string& path, bool* imported);
-bool IsLegacyPath(const std::string& path);
 
 // CP932 to UTF-8, character by character; a byte that is no valid character is "\xNN".
 std::string Cp932ToUtf8(const std::string& bytes);
