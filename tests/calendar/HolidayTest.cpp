@@ -1,5 +1,6 @@
 // The holiday table: Mark and IsHoliday, and MarkHolidays for every entry type, checked in
 // years of both lengths and several first weekdays against a day-by-day walk of the year.
+#include "EntryUtil.h"
 #include "calendar/KmdHoliday.h"
 #include "data/KmdDataFile.h"
 #include "platform/Clock.h"
@@ -73,21 +74,6 @@ unsigned WeekOfYear(long y, unsigned m, unsigned d) {
     return static_cast<unsigned>((k + Weekday(y, 1, 1)) / 7 + 1);
 }
 
-CKmdDate Entry(unsigned months, unsigned startDay, unsigned endDay, unsigned weekday,
-               unsigned flags) {
-    unsigned char image[134] = {};
-    image[0] = static_cast<unsigned char>(months);
-    image[1] = static_cast<unsigned char>(startDay);
-    image[2] = static_cast<unsigned char>(endDay);
-    image[3] = static_cast<unsigned char>(weekday);
-    image[4] = static_cast<unsigned char>(flags & 0xFF);
-    image[5] = static_cast<unsigned char>(flags >> 8);
-    image[6] = 'h';
-    CKmdDate e;
-    e.Unpack(image, sizeof image);
-    return e;
-}
-
 constexpr unsigned H = DF_HOLIDAY;
 unsigned Week(unsigned n) {
     return n << DF_WEEK_SHIFT;
@@ -159,16 +145,16 @@ TEST(HolidayTable, MarkAndIsHolidayRefuseDaysOutsideTheTable) {
 }
 
 TEST_F(Holidays, DayWeeklyAndBiweekly) {
-    Expect("1/1", Entry(0x10, 1, 0, 0, DT_DAY | H), [](long) {
+    Expect("1/1", RawEntry(0x10, 1, 0, 0, DT_DAY | H), [](long) {
         return Walk(0, [](unsigned m, unsigned d, unsigned) { return m == 1 && d == 1; });
     });
-    Expect("every Sunday", Entry(0, 0, 0, 1, DT_WEEKLY | H),
+    Expect("every Sunday", RawEntry(0, 0, 0, 1, DT_WEEKLY | H),
            [](long y) { return Walk(y, [](unsigned, unsigned, unsigned w) { return w == 0; }); });
-    Expect("every Saturday", Entry(0, 0, 0, 7, DT_WEEKLY | H),
+    Expect("every Saturday", RawEntry(0, 0, 0, 7, DT_WEEKLY | H),
            [](long y) { return Walk(y, [](unsigned, unsigned, unsigned w) { return w == 6; }); });
     for (unsigned wd = 1; wd <= 7; ++wd)
         for (bool odd : {true, false})
-            Expect("biweekly", Entry(0, 0, 0, wd, DT_BIWEEKLY | H | (odd ? DF_ODD : 0)),
+            Expect("biweekly", RawEntry(0, 0, 0, wd, DT_BIWEEKLY | H | (odd ? DF_ODD : 0)),
                    [=](long y) {
                        return Walk(y, [=](unsigned m, unsigned d, unsigned w) {
                            return w == wd - 1 && (WeekOfYear(y, m, d) % 2 == 1) == odd;
@@ -191,26 +177,27 @@ TEST_F(Holidays, MonthBasedTypesInEachDayForm) {
     for (const auto& k : kinds) {
         const auto in = k.inMonth;
         // The day form marks the day even where the month lacks it (2/31 has a bit).
-        Expect("day 31", Entry(0, 31, 0, 0, k.type | k.odd | H), [=](long) {
+        Expect("day 31", RawEntry(0, 31, 0, 0, k.type | k.odd | H), [=](long) {
             Masks x;
             for (unsigned m = 1; m <= 12; ++m)
                 if (in(m))
                     x.Set(m, 31);
             return x;
         });
-        Expect("last day", Entry(0, 0, 0, 0, k.type | k.odd | DF_LAST | H), [=](long y) {
+        Expect("last day", RawEntry(0, 0, 0, 0, k.type | k.odd | DF_LAST | H), [=](long y) {
             return Walk(y, [=](unsigned m, unsigned d, unsigned) {
                 return in(m) && d == MonthLength(y, m);
             });
         });
         for (unsigned wd = 1; wd <= 7; ++wd) {
-            Expect("last weekday", Entry(0, 0, 0, wd, k.type | k.odd | DF_LAST | H), [=](long y) {
-                return Walk(y, [=](unsigned m, unsigned d, unsigned w) {
-                    return in(m) && w == wd - 1 && d + 7 > MonthLength(y, m);
-                });
-            });
+            Expect("last weekday", RawEntry(0, 0, 0, wd, k.type | k.odd | DF_LAST | H),
+                   [=](long y) {
+                       return Walk(y, [=](unsigned m, unsigned d, unsigned w) {
+                           return in(m) && w == wd - 1 && d + 7 > MonthLength(y, m);
+                       });
+                   });
             for (unsigned n = 1; n <= 5; ++n)
-                Expect("nth weekday", Entry(0, 0, 0, wd, k.type | k.odd | Week(n) | H),
+                Expect("nth weekday", RawEntry(0, 0, 0, wd, k.type | k.odd | Week(n) | H),
                        [=](long y) {
                            // A fifth weekday the month lacks lands past its end and is kept
                            // up to day 31.
@@ -229,28 +216,30 @@ TEST_F(Holidays, MonthBasedTypesInEachDayForm) {
 
 TEST_F(Holidays, MonthlyStartMonthNamesTheOneMonth) {
     // The second Monday of January.
-    Expect("second Monday of January", Entry(0x10, 0, 0, 2, DT_MONTHLY | Week(2) | H), [](long y) {
-        return Walk(y, [](unsigned m, unsigned d, unsigned w) {
-            return m == 1 && w == 1 && d >= 8 && d <= 14;
-        });
-    });
-    Expect("25th of March only", Entry(0x30, 25, 0, 0, DT_MONTHLY | H), [](long) {
+    Expect("second Monday of January", RawEntry(0x10, 0, 0, 2, DT_MONTHLY | Week(2) | H),
+           [](long y) {
+               return Walk(y, [](unsigned m, unsigned d, unsigned w) {
+                   return m == 1 && w == 1 && d >= 8 && d <= 14;
+               });
+           });
+    Expect("25th of March only", RawEntry(0x30, 25, 0, 0, DT_MONTHLY | H), [](long) {
         Masks x;
         x.Set(3, 25);
         return x;
     });
-    Expect("last day of February", Entry(0x20, 0, 0, 0, DT_MONTHLY | DF_LAST | H), [](long y) {
+    Expect("last day of February", RawEntry(0x20, 0, 0, 0, DT_MONTHLY | DF_LAST | H), [](long y) {
         Masks x;
         x.Set(2, MonthLength(y, 2));
         return x;
     });
     // The other month-based types ignore the start month.
-    Expect("bimonthly ignores the start month", Entry(0x30, 5, 0, 0, DT_BIMONTHLY | H), [](long) {
-        Masks x;
-        for (unsigned m = 2; m <= 12; m += 2)
-            x.Set(m, 5);
-        return x;
-    });
+    Expect("bimonthly ignores the start month", RawEntry(0x30, 5, 0, 0, DT_BIMONTHLY | H),
+           [](long) {
+               Masks x;
+               for (unsigned m = 2; m <= 12; m += 2)
+                   x.Set(m, 5);
+               return x;
+           });
 }
 
 TEST_F(Holidays, Periods) {
@@ -261,29 +250,29 @@ TEST_F(Holidays, Periods) {
             });
         };
     };
-    Expect("8/13-8/16", Entry(0x88, 13, 16, 0, DT_PERIOD | H), span(8, 13, 8, 16));
-    Expect("4/29-5/5", Entry(0x45, 29, 5, 0, DT_PERIOD | H), span(4, 29, 5, 5));
-    Expect("2/20-3/1 by February's length", Entry(0x23, 20, 1, 0, DT_PERIOD | H),
+    Expect("8/13-8/16", RawEntry(0x88, 13, 16, 0, DT_PERIOD | H), span(8, 13, 8, 16));
+    Expect("4/29-5/5", RawEntry(0x45, 29, 5, 0, DT_PERIOD | H), span(4, 29, 5, 5));
+    Expect("2/20-3/1 by February's length", RawEntry(0x23, 20, 1, 0, DT_PERIOD | H),
            span(2, 20, 3, 1));
-    Expect("12/29-1/3 marks nothing", Entry(0xC1, 29, 3, 0, DT_PERIOD | H),
+    Expect("12/29-1/3 marks nothing", RawEntry(0xC1, 29, 3, 0, DT_PERIOD | H),
            [](long) { return Masks(); });
-    Expect("start day after end day in one month", Entry(0x55, 20, 10, 0, DT_PERIOD | H),
+    Expect("start day after end day in one month", RawEntry(0x55, 20, 10, 0, DT_PERIOD | H),
            [](long) { return Masks(); });
-    Expect("whole year 1/1-12/31", Entry(0x1C, 1, 31, 0, DT_PERIOD | H), span(1, 1, 12, 31));
+    Expect("whole year 1/1-12/31", RawEntry(0x1C, 1, 31, 0, DT_PERIOD | H), span(1, 1, 12, 31));
     // An end day the month lacks is marked as written.
-    Expect("2/27-2/31", Entry(0x22, 27, 31, 0, DT_PERIOD | H), [](long) {
+    Expect("2/27-2/31", RawEntry(0x22, 27, 31, 0, DT_PERIOD | H), [](long) {
         Masks x;
         for (unsigned d = 27; d <= 31; ++d)
             x.Set(2, d);
         return x;
     });
     // Months past 12 or 0 are clipped; the end day counts only in the real end month.
-    Expect("11/25 to month 14", Entry(0xBE, 25, 3, 0, DT_PERIOD | H), span(11, 25, 12, 31));
-    Expect("month 0 to 2/3", Entry(0x02, 9, 3, 0, DT_PERIOD | H), span(1, 1, 2, 3));
-    Expect("months 13-15 mark nothing", Entry(0xDF, 1, 31, 0, DT_PERIOD | H),
+    Expect("11/25 to month 14", RawEntry(0xBE, 25, 3, 0, DT_PERIOD | H), span(11, 25, 12, 31));
+    Expect("month 0 to 2/3", RawEntry(0x02, 9, 3, 0, DT_PERIOD | H), span(1, 1, 2, 3));
+    Expect("months 13-15 mark nothing", RawEntry(0xDF, 1, 31, 0, DT_PERIOD | H),
            [](long) { return Masks(); });
-    Expect("day 0 start keeps the rest", Entry(0x33, 0, 2, 0, DT_PERIOD | H), span(3, 1, 3, 2));
-    Expect("end day 255 stops at 31", Entry(0x11, 30, 255, 0, DT_PERIOD | H), [](long) {
+    Expect("day 0 start keeps the rest", RawEntry(0x33, 0, 2, 0, DT_PERIOD | H), span(3, 1, 3, 2));
+    Expect("end day 255 stops at 31", RawEntry(0x11, 30, 255, 0, DT_PERIOD | H), [](long) {
         Masks x;
         x.Set(1, 30);
         x.Set(1, 31);
@@ -297,40 +286,40 @@ TEST_F(Holidays, FieldsOutsideTheRulesMarkNothing) {
         const char* what;
         CKmdDate e;
     } none[] = {
-        {"no DF_HOLIDAY", Entry(0x10, 1, 0, 0, DT_DAY)},
-        {"day month 0", Entry(0x00, 1, 0, 0, DT_DAY | H)},
-        {"day month 13", Entry(0xD0, 1, 0, 0, DT_DAY | H)},
-        {"day month 15", Entry(0xF0, 1, 0, 0, DT_DAY | H)},
-        {"day 0", Entry(0x10, 0, 0, 0, DT_DAY | H)},
-        {"day 32", Entry(0x10, 32, 0, 0, DT_DAY | H)},
-        {"monthly start month 13", Entry(0xD0, 5, 0, 0, DT_MONTHLY | H)},
-        {"monthly start month 14, last day", Entry(0xE0, 0, 0, 0, DT_MONTHLY | DF_LAST | H)},
-        {"monthly start month 15, nth", Entry(0xF0, 0, 0, 2, DT_MONTHLY | Week(2) | H)},
-        {"monthly day 0", Entry(0, 0, 0, 0, DT_MONTHLY | H)},
-        {"weekly weekday 0", Entry(0, 0, 0, 0, DT_WEEKLY | H)},
-        {"weekly weekday 8", Entry(0, 0, 0, 8, DT_WEEKLY | H)},
-        {"weekly weekday 15", Entry(0, 0, 0, 15, DT_WEEKLY | H)},
-        {"biweekly weekday 0", Entry(0, 0, 0, 0, DT_BIWEEKLY | DF_ODD | H)},
-        {"biweekly weekday 9", Entry(0, 0, 0, 9, DT_BIWEEKLY | H)},
-        {"nth weekday 0", Entry(0, 0, 0, 0, DT_MONTHLY | Week(1) | H)},
-        {"nth weekday 8", Entry(0, 0, 0, 8, DT_QUARTER1 | Week(3) | H)},
-        {"last weekday 12", Entry(0, 0, 0, 12, DT_BIMONTHLY | DF_LAST | H)},
-        {"week 6 lands past day 31", Entry(0, 0, 0, 2, DT_MONTHLY | Week(6) | H)},
-        {"week 7 lands past day 31", Entry(0, 0, 0, 7, DT_MONTHLY | Week(7) | H)},
-        {"type 9", Entry(0x11, 1, 1, 1, 9 | H)},
-        {"type 15", Entry(0x11, 1, 1, 1, 15 | H)},
+        {"no DF_HOLIDAY", RawEntry(0x10, 1, 0, 0, DT_DAY)},
+        {"day month 0", RawEntry(0x00, 1, 0, 0, DT_DAY | H)},
+        {"day month 13", RawEntry(0xD0, 1, 0, 0, DT_DAY | H)},
+        {"day month 15", RawEntry(0xF0, 1, 0, 0, DT_DAY | H)},
+        {"day 0", RawEntry(0x10, 0, 0, 0, DT_DAY | H)},
+        {"day 32", RawEntry(0x10, 32, 0, 0, DT_DAY | H)},
+        {"monthly start month 13", RawEntry(0xD0, 5, 0, 0, DT_MONTHLY | H)},
+        {"monthly start month 14, last day", RawEntry(0xE0, 0, 0, 0, DT_MONTHLY | DF_LAST | H)},
+        {"monthly start month 15, nth", RawEntry(0xF0, 0, 0, 2, DT_MONTHLY | Week(2) | H)},
+        {"monthly day 0", RawEntry(0, 0, 0, 0, DT_MONTHLY | H)},
+        {"weekly weekday 0", RawEntry(0, 0, 0, 0, DT_WEEKLY | H)},
+        {"weekly weekday 8", RawEntry(0, 0, 0, 8, DT_WEEKLY | H)},
+        {"weekly weekday 15", RawEntry(0, 0, 0, 15, DT_WEEKLY | H)},
+        {"biweekly weekday 0", RawEntry(0, 0, 0, 0, DT_BIWEEKLY | DF_ODD | H)},
+        {"biweekly weekday 9", RawEntry(0, 0, 0, 9, DT_BIWEEKLY | H)},
+        {"nth weekday 0", RawEntry(0, 0, 0, 0, DT_MONTHLY | Week(1) | H)},
+        {"nth weekday 8", RawEntry(0, 0, 0, 8, DT_QUARTER1 | Week(3) | H)},
+        {"last weekday 12", RawEntry(0, 0, 0, 12, DT_BIMONTHLY | DF_LAST | H)},
+        {"week 6 lands past day 31", RawEntry(0, 0, 0, 2, DT_MONTHLY | Week(6) | H)},
+        {"week 7 lands past day 31", RawEntry(0, 0, 0, 7, DT_MONTHLY | Week(7) | H)},
+        {"type 9", RawEntry(0x11, 1, 1, 1, 9 | H)},
+        {"type 15", RawEntry(0x11, 1, 1, 1, 15 | H)},
     };
     for (const auto& c : none)
         Expect(c.what, c.e, [](long) { return Masks(); });
     // The weekday is the low nibble: a high nibble does not stop a rule.
-    Expect("weekday byte 0x31 is Sunday", Entry(0, 0, 0, 0x31, DT_WEEKLY | H),
+    Expect("weekday byte 0x31 is Sunday", RawEntry(0, 0, 0, 0x31, DT_WEEKLY | H),
            [](long y) { return Walk(y, [](unsigned, unsigned, unsigned w) { return w == 0; }); });
 }
 
 TEST_F(Holidays, MarkingStartsAtFirstIndexAndAccumulates) {
     SetYear(2024);
-    const CKmdDate newYear = Entry(0x10, 1, 0, 0, DT_DAY | H);
-    const CKmdDate foundation = Entry(0x20, 11, 0, 0, DT_DAY | H);
+    const CKmdDate newYear = RawEntry(0x10, 1, 0, 0, DT_DAY | H);
+    const CKmdDate foundation = RawEntry(0x20, 11, 0, 0, DT_DAY | H);
     Masks want;
     want.Set(2, 11);
     EXPECT_TRUE(want == Marked({newYear, foundation}, 1));
@@ -349,7 +338,7 @@ TEST_F(Holidays, MarkingStartsAtFirstIndexAndAccumulates) {
 }
 
 TEST_F(Holidays, TheTableIsForTheClocksYear) {
-    const CKmdDate happyMonday = Entry(0x10, 0, 0, 2, DT_MONTHLY | Week(2) | H);
+    const CKmdDate happyMonday = RawEntry(0x10, 0, 0, 2, DT_MONTHLY | Week(2) | H);
     SetYear(2026);
     Masks y2026;
     y2026.Set(1, 12);

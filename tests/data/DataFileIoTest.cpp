@@ -52,7 +52,7 @@ CKmdDate RandomEntry(std::mt19937& rng) {
     std::string name;
     for (unsigned i = 0; i < length; ++i)
         name += static_cast<char>(rng() % 255 + 1);
-    return Entry(rng() & 0xFF, rng() & 0xFF, rng() & 0xFF, rng() & 0xFF, rng() & 0xFFFF, name);
+    return RawEntry(rng() & 0xFF, rng() & 0xFF, rng() & 0xFF, rng() & 0xFF, rng() & 0xFFFF, name);
 }
 
 // The file the writer must produce, built without it.
@@ -103,16 +103,16 @@ TEST_F(DataFileIo, WriterAndBothReadersAgreeByteForByteOnRandomLists) {
         ASSERT_EQ(ExpectedFile(list), bytes) << "round " << round;
 
         CKmdDataFile read;
-        read.Add(Entry(0x11, 1, 1, 1, 0, "old"));
+        read.Add(RawEntry(0x11, 1, 1, 1, 0, "old"));
         ASSERT_TRUE(read.Read(path.c_str()));
         EXPECT_EQ(Images(source), Images(read));
 
         CKmdDataFile appended;
-        appended.Add(Entry(0x11, 1, 1, 1, 0, "kept"));
+        appended.Add(RawEntry(0x11, 1, 1, 1, 0, "kept"));
         ASSERT_TRUE(appended.Append(path.c_str()));
         std::vector<std::string> tail = Images(appended);
         ASSERT_EQ(n + 1, tail.size());
-        EXPECT_EQ(Image(Entry(0x11, 1, 1, 1, 0, "kept")), tail.front());
+        EXPECT_EQ(Image(RawEntry(0x11, 1, 1, 1, 0, "kept")), tail.front());
         tail.erase(tail.begin());
         EXPECT_EQ(Images(source), tail);
         // Both readers fill the holiday table alike from the same entries.
@@ -176,7 +176,7 @@ TEST_F(DataFileIo, EveryRefusalLeavesEntriesHolidaysAndVersionAsBefore) {
 
 TEST_F(DataFileIo, FileOfEightBytesWithCountZeroGivesAnEmptyList) {
     CKmdDataFile file;
-    file.Add(Entry(0, 1, 0, 0, 0, "old"));
+    file.Add(RawEntry(0, 1, 0, 0, 0, "old"));
     EXPECT_TRUE(file.Read(File("zero.kmb", Header(0)).c_str()));
     EXPECT_EQ(0, file.GetCount());
     // Bytes after the last record are not looked at.
@@ -196,9 +196,9 @@ TEST_F(DataFileIo, NameLongerThan127KeepsItsFirst127BytesAndReadingGoesOn) {
         ASSERT_EQ(2, file.GetCount());
         CKmdDate e;
         file.GetAt(0, e);
-        EXPECT_EQ(Image(Entry(0x12, 3, 4, 5, 0x0203, long200.substr(0, 127))), Image(e));
+        EXPECT_EQ(Image(RawEntry(0x12, 3, 4, 5, 0x0203, long200.substr(0, 127))), Image(e));
         file.GetAt(1, e);
-        EXPECT_EQ(Image(Entry(0x34, 5, 6, 7, 0x0001, "next")), Image(e));
+        EXPECT_EQ(Image(RawEntry(0x34, 5, 6, 7, 0x0001, "next")), Image(e));
     }
 }
 
@@ -214,32 +214,33 @@ TEST_F(DataFileIo, DamagedFilesKeepWhatWasReadInFull) {
     } cases[] = {
         {"count 3, 2 records present",
          Header(3) + first + second,
-         {Entry(0x11, 2, 3, 4, 0x0105, "one"), Entry(0x56, 7, 8, 1, 0x2003, "two"), CKmdDate()}},
+         {RawEntry(0x11, 2, 3, 4, 0x0105, "one"), RawEntry(0x56, 7, 8, 1, 0x2003, "two"),
+          CKmdDate()}},
         {"count 4 billion on an 8-byte file", Header(0xFFFFFFFFu), {CKmdDate()}},
         {"count 2 billion after one record",
          Header(0x80000000u) + first,
-         {Entry(0x11, 2, 3, 4, 0x0105, "one"), CKmdDate()}},
+         {RawEntry(0x11, 2, 3, 4, 0x0105, "one"), CKmdDate()}},
         {"cut name keeps the bytes present",
          Header(1) + Record(0x21, 9, 0, 2, 0x0003, "abcd", 10),
-         {Entry(0x21, 9, 0, 2, 0x0003, "abcd")}},
+         {RawEntry(0x21, 9, 0, 2, 0x0003, "abcd")}},
         {"cut inside the skipped excess of a long name",
          Header(2) + Record(0x21, 9, 0, 2, 0x0003, name150, 300) + second,
-         {Entry(0x21, 9, 0, 2, 0x0003, name150.substr(0, 127))}},
+         {RawEntry(0x21, 9, 0, 2, 0x0003, name150.substr(0, 127))}},
         {"cut inside the length word",
          Header(2) + first + Record(0x77, 1, 2, 3, 0x0204, "").substr(0, 7),
-         {Entry(0x11, 2, 3, 4, 0x0105, "one"), Entry(0x77, 1, 2, 3, 0x0204, "")}},
+         {RawEntry(0x11, 2, 3, 4, 0x0105, "one"), RawEntry(0x77, 1, 2, 3, 0x0204, "")}},
         {"cut inside the flags word",
          Header(1) + Record(0x77, 1, 2, 3, 0x0204, "").substr(0, 5),
-         {Entry(0x77, 1, 2, 3, 0, "")}},
+         {RawEntry(0x77, 1, 2, 3, 0, "")}},
         {"cut after two bytes",
          Header(1) + std::string("\x31\x05", 2),
-         {Entry(0x31, 5, 0, 0, 0, "")}},
+         {RawEntry(0x31, 5, 0, 0, 0, "")}},
         {"count 1 with a record and more bytes after it",
          Header(1) + first + second,
-         {Entry(0x11, 2, 3, 4, 0x0105, "one")}},
+         {RawEntry(0x11, 2, 3, 4, 0x0105, "one")}},
         {"a name with a NUL inside is kept as read",
          Header(1) + Record(0, 1, 0, 0, 0, std::string("a\0b", 3)),
-         {Entry(0, 1, 0, 0, 0, std::string("a\0b", 3))}},
+         {RawEntry(0, 1, 0, 0, 0, std::string("a\0b", 3))}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
@@ -265,16 +266,16 @@ TEST_F(DataFileIo, AppendTwiceGivesTheEntriesTwiceInFileOrder) {
     ASSERT_EQ(4u, images.size());
     EXPECT_EQ(images[0], images[2]);
     EXPECT_EQ(images[1], images[3]);
-    EXPECT_EQ(Image(Entry(0, 25, 0, 0, DT_MONTHLY, "給料日")), images[1]);
+    EXPECT_EQ(Image(RawEntry(0, 25, 0, 0, DT_MONTHLY, "給料日")), images[1]);
     EXPECT_TRUE(file.GetHolidays().IsHoliday(1, 1));
 }
 
 TEST_F(DataFileIo, NamesWrittenWithTheirLengthUpToTheFirstNulAtMost127) {
     CKmdDataFile file;
-    file.Add(Entry(0x10, 1, 0, 0, 0, ""));
-    file.Add(Entry(0x10, 2, 0, 0, 0, std::string(127, 'x')));
-    file.Add(Entry(0x10, 3, 0, 0, 0, std::string(128, 'y'))); // no NUL in the field
-    file.Add(Entry(0x10, 4, 0, 0, 0, std::string("ab\0cd", 5)));
+    file.Add(RawEntry(0x10, 1, 0, 0, 0, ""));
+    file.Add(RawEntry(0x10, 2, 0, 0, 0, std::string(127, 'x')));
+    file.Add(RawEntry(0x10, 3, 0, 0, 0, std::string(128, 'y'))); // no NUL in the field
+    file.Add(RawEntry(0x10, 4, 0, 0, 0, std::string("ab\0cd", 5)));
     const std::string path = dir + "/names.kmb";
     ASSERT_TRUE(file.Write(path.c_str()));
     EXPECT_EQ(Header(4) + Record(0x10, 1, 0, 0, 0, "") +
@@ -287,15 +288,15 @@ TEST_F(DataFileIo, NamesWrittenWithTheirLengthUpToTheFirstNulAtMost127) {
     back.GetAt(0, e);
     EXPECT_TRUE(e.IsEmpty());
     back.GetAt(1, e);
-    EXPECT_EQ(Image(Entry(0x10, 2, 0, 0, 0, std::string(127, 'x'))), Image(e));
+    EXPECT_EQ(Image(RawEntry(0x10, 2, 0, 0, 0, std::string(127, 'x'))), Image(e));
     back.GetAt(2, e);
-    EXPECT_EQ(Image(Entry(0x10, 3, 0, 0, 0, std::string(127, 'y'))), Image(e));
+    EXPECT_EQ(Image(RawEntry(0x10, 3, 0, 0, 0, std::string(127, 'y'))), Image(e));
 }
 
 TEST_F(DataFileIo, WriteReplacesTheWholeTargetAndLeavesNoTemporaryFile) {
     const std::string path = File("t.kmb", std::string(5000, 'z'));
     CKmdDataFile file;
-    file.Add(Entry(0x10, 1, 0, 0, 0, "a"));
+    file.Add(RawEntry(0x10, 1, 0, 0, 0, "a"));
     ASSERT_TRUE(file.Write(path.c_str()));
     EXPECT_EQ(Header(1) + Record(0x10, 1, 0, 0, 0, "a"), ReadBytes(path));
     EXPECT_EQ(std::vector<std::string>{"t.kmb"}, ListDir(dir));
@@ -303,7 +304,7 @@ TEST_F(DataFileIo, WriteReplacesTheWholeTargetAndLeavesNoTemporaryFile) {
 
 TEST_F(DataFileIo, WriteThatCannotWriteReturnsFalseAndChangesNothing) {
     CKmdDataFile file;
-    file.Add(Entry(0x10, 1, 0, 0, 0, "a"));
+    file.Add(RawEntry(0x10, 1, 0, 0, 0, "a"));
     EXPECT_FALSE(file.Write(nullptr));
     EXPECT_FALSE(file.Write(""));
 
@@ -320,7 +321,7 @@ TEST_F(DataFileIo, WriteThatCannotWriteReturnsFalseAndChangesNothing) {
 }
 
 TEST(KmdDateRecord, StreamWriteAndReadOfOneRecord) {
-    const CKmdDate e = Entry(0x45, 29, 5, 0x12, 0x0208, "ゴールデンウィーク");
+    const CKmdDate e = RawEntry(0x45, 29, 5, 0x12, 0x0208, "ゴールデンウィーク");
     std::ostringstream out;
     ASSERT_TRUE(e.WriteTo(out));
     const std::string bytes = out.str();
@@ -331,13 +332,13 @@ TEST(KmdDateRecord, StreamWriteAndReadOfOneRecord) {
     EXPECT_TRUE(a.ReadFrom(in));
     EXPECT_TRUE(b.ReadFrom(in));
     EXPECT_EQ(Image(e), Image(a));
-    EXPECT_EQ(Image(Entry(1, 2, 3, 4, 5, "z")), Image(b));
+    EXPECT_EQ(Image(RawEntry(1, 2, 3, 4, 5, "z")), Image(b));
 
     // A record cut inside its name keeps what was present and says it was cut.
     std::istringstream cut(bytes.substr(0, 11));
     CKmdDate c;
     EXPECT_FALSE(c.ReadFrom(cut));
-    EXPECT_EQ(Image(Entry(0x45, 29, 5, 0x12, 0x0208, bytes.substr(8, 3))), Image(c));
+    EXPECT_EQ(Image(RawEntry(0x45, 29, 5, 0x12, 0x0208, bytes.substr(8, 3))), Image(c));
     std::istringstream empty("");
     CKmdDate d;
     EXPECT_FALSE(d.ReadFrom(empty));
@@ -346,8 +347,8 @@ TEST(KmdDateRecord, StreamWriteAndReadOfOneRecord) {
 
 TEST(DataFileList, OperationsRefuseIndexesAtOrPastTheCount) {
     CKmdDataFile file;
-    const CKmdDate a = Entry(0x10, 1, 0, 0, 0, "a"), b = Entry(0x20, 2, 0, 0, 0, "b"),
-                   c = Entry(0x30, 3, 0, 0, 0, "c");
+    const CKmdDate a = RawEntry(0x10, 1, 0, 0, 0, "a"), b = RawEntry(0x20, 2, 0, 0, 0, "b"),
+                   c = RawEntry(0x30, 3, 0, 0, 0, "c");
     CKmdDate out = c;
     EXPECT_FALSE(file.GetAt(0, out));
     EXPECT_EQ(Image(c), Image(out)); // untouched

@@ -2,6 +2,7 @@
 // through their packed images.
 #pragma once
 
+#include "EntryUtil.h"
 #include "data/KmdDataFile.h"
 
 #include <cstdint>
@@ -29,23 +30,6 @@ inline std::string Record(unsigned months, unsigned startDay, unsigned endDay, u
     b += static_cast<char>(endDay);
     b += static_cast<char>(weekday);
     return b + Le16(flags) + Le16(length < 0 ? static_cast<unsigned>(name.size()) : length) + name;
-}
-
-// An entry with every byte as given (no range checks), the name zero-filled.
-inline CKmdDate Entry(unsigned months, unsigned startDay, unsigned endDay, unsigned weekday,
-                      unsigned flags, const std::string& name) {
-    unsigned char image[134] = {};
-    image[0] = static_cast<unsigned char>(months);
-    image[1] = static_cast<unsigned char>(startDay);
-    image[2] = static_cast<unsigned char>(endDay);
-    image[3] = static_cast<unsigned char>(weekday);
-    image[4] = static_cast<unsigned char>(flags & 0xFF);
-    image[5] = static_cast<unsigned char>(flags >> 8);
-    for (std::size_t i = 0; i < name.size() && i < 128; ++i)
-        image[6 + i] = static_cast<unsigned char>(name[i]);
-    CKmdDate e;
-    e.Unpack(image, sizeof image);
-    return e;
 }
 
 inline std::string Image(const CKmdDate& e) {

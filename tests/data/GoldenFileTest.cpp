@@ -18,16 +18,16 @@ std::string MonthEndName() {
 
 std::vector<CKmdDate> GoldenEntries() {
     return {
-        Entry(0x10, 1, 0, 0, DT_DAY | DF_HOLIDAY, "元日"),
-        Entry(0x10, 0, 0, 2, DT_MONTHLY | (2 << DF_WEEK_SHIFT) | DF_HOLIDAY, "成人の日"),
-        Entry(0x00, 25, 0, 0, DT_MONTHLY | DF_SHIFT_SAT_SUN_HOL | DF_PAYDAY_SHIFT, "給料日"),
-        Entry(0x88, 13, 16, 0, DT_PERIOD | DF_HOLIDAY, "夏季休業"),
-        Entry(0x00, 0, 0, 4, DT_BIWEEKLY | DF_ODD, "資源ごみ（表）"),
-        Entry(0, 0, 0, 0, 0, ""),
-        Entry(0x00, 0, 0, 0, DT_MONTHLY | DF_LAST | DF_SHIFT_SUN_HOL | DF_SHIFT_LATER,
-              MonthEndName()),
+        RawEntry(0x10, 1, 0, 0, DT_DAY | DF_HOLIDAY, "元日"),
+        RawEntry(0x10, 0, 0, 2, DT_MONTHLY | (2 << DF_WEEK_SHIFT) | DF_HOLIDAY, "成人の日"),
+        RawEntry(0x00, 25, 0, 0, DT_MONTHLY | DF_SHIFT_SAT_SUN_HOL | DF_PAYDAY_SHIFT, "給料日"),
+        RawEntry(0x88, 13, 16, 0, DT_PERIOD | DF_HOLIDAY, "夏季休業"),
+        RawEntry(0x00, 0, 0, 4, DT_BIWEEKLY | DF_ODD, "資源ごみ（表）"),
+        RawEntry(0, 0, 0, 0, 0, ""),
+        RawEntry(0x00, 0, 0, 0, DT_MONTHLY | DF_LAST | DF_SHIFT_SUN_HOL | DF_SHIFT_LATER,
+                 MonthEndName()),
         // Values no setter allows, as a damaged or foreign writer may leave them.
-        Entry(0xFF, 255, 200, 0xF9, 0xFFFF, "\x81\x60\x81\x7C\x81\x61"),
+        RawEntry(0xFF, 255, 200, 0xF9, 0xFFFF, "\x81\x60\x81\x7C\x81\x61"),
     };
 }
 } // namespace

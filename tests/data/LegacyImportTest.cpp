@@ -19,7 +19,7 @@ struct ImportCase {
 
 // The fields of the common line "0 1 1 0 0 0 0 NAME": type DT_DAY on 1/1.
 CKmdDate Jan1(const std::string& name) {
-    return Entry(0x10, 1, 0, 0, DT_DAY, name);
+    return RawEntry(0x10, 1, 0, 0, DT_DAY, name);
 }
 
 class LegacyImport : public ::testing::Test {
@@ -55,10 +55,10 @@ protected:
 
 TEST_F(LegacyImport, EdgeCasesOfTheFormat) {
     Check({
-        {"payday", "4 0 25 0 0 0 10 給料日\n", {Entry(0, 25, 0, 0, 0x0403, "給料日")}, 0},
+        {"payday", "4 0 25 0 0 0 10 給料日\n", {RawEntry(0, 25, 0, 0, 0x0403, "給料日")}, 0},
         {"coming-of-age day",
          "24 1 0 0 0 22 1 成人の日\n",
-         {Entry(0x10, 0, 0, 2, DT_MONTHLY | (2 << DF_WEEK_SHIFT) | DF_HOLIDAY, "成人の日")},
+         {RawEntry(0x10, 0, 0, 2, DT_MONTHLY | (2 << DF_WEEK_SHIFT) | DF_HOLIDAY, "成人の日")},
          0},
         {"quoted name keeps its space", "0 1 1 0 0 0 0 \"元 日\"\n", {Jan1("元 日")}, 0},
         {"unquoted name ends at the space, the rest ignored",
@@ -79,7 +79,7 @@ TEST_F(LegacyImport, EdgeCasesOfTheFormat) {
          0},
         {"month 13 is dropped, the entry stays",
          "0 13 1 0 0 0 0 a\n",
-         {Entry(0x00, 1, 0, 0, DT_DAY, "a")},
+         {RawEntry(0x00, 1, 0, 0, DT_DAY, "a")},
          0},
         {"type code 8 stops", "0 1 1 0 0 0 0 a\n8 1 1 0 0 0 0 b\n", {Jan1("a")}, 2},
         {"empty file", "", {}, 0},
@@ -93,7 +93,7 @@ TEST_F(LegacyImport, EdgeCasesOfTheFormat) {
         {"empty quoted name gives an empty name", "0 1 1 0 0 0 0 \"\"\n", {Jan1("")}, 0},
         {"end month and day",
          "10 8 13 8 16 0 1 夏休み\n",
-         {Entry(0x88, 13, 16, 0, DT_PERIOD | DF_HOLIDAY, "夏休み")},
+         {RawEntry(0x88, 13, 16, 0, DT_PERIOD | DF_HOLIDAY, "夏休み")},
          0},
     });
 }
@@ -130,11 +130,11 @@ TEST_F(LegacyImport, TypeCodesReplaceTheFlagsWord) {
         unsigned flags = c.flags;
         if (flags & DF_WEEK_MASK)
             flags &= ~DF_WEEK_MASK; // the tens digit 0 goes through SetWeek
-        cases.push_back({"type code", line, {Entry(0, 0, 0, 3, flags, "x")}, 0});
+        cases.push_back({"type code", line, {RawEntry(0, 0, 0, 3, flags, "x")}, 0});
         // With a tens digit 5 the nth types get week 5, the others ignore it.
         const std::string fifth = std::to_string(c.code) + " 0 0 0 0 53 0 x\n";
         const unsigned flags5 = (c.flags & DF_WEEK_MASK) ? (flags | (5 << DF_WEEK_SHIFT)) : flags;
-        cases.push_back({"type code, week 5", fifth, {Entry(0, 0, 0, 3, flags5, "x")}, 0});
+        cases.push_back({"type code, week 5", fifth, {RawEntry(0, 0, 0, 3, flags5, "x")}, 0});
     }
     for (int bad : {8, 9, 11, 23, 27, 30, 34, 50, 54, 99, -1, -4})
         cases.push_back({"undefined type code",
@@ -162,7 +162,7 @@ TEST_F(LegacyImport, HolidayCodesAddBits) {
     for (const auto& c : codes)
         cases.push_back({"holiday code",
                          "5 0 10 0 0 0 " + std::to_string(c.code) + " x\n",
-                         {Entry(0, 10, 0, 0, DT_BIMONTHLY | DF_ODD | c.bits, "x")},
+                         {RawEntry(0, 10, 0, 0, DT_BIMONTHLY | DF_ODD | c.bits, "x")},
                          0});
     for (int bad : {2, 9, 16, 100, -1})
         cases.push_back(
@@ -174,20 +174,20 @@ TEST_F(LegacyImport, NumbersAreStrtolsWholeFieldWithin32Bits) {
     Check({
         {"sign and leading zeros",
          "+4 007 +25 00 0 0 010 x\n",
-         {Entry(0x70, 25, 0, 0, 0x0403, "x")},
+         {RawEntry(0x70, 25, 0, 0, 0x0403, "x")},
          0},
         {"minus zero is zero", "-0 1 1 0 0 0 0 x\n", {Jan1("x")}, 0},
         {"negative values are dropped",
          "10 -1 -5 -2 -3 -4 0 x\n",
-         {Entry(0, 0, 0, 0, DT_PERIOD, "x")},
+         {RawEntry(0, 0, 0, 0, DT_PERIOD, "x")},
          0},
         {"largest 32-bit value is dropped by the setter",
          "0 2147483647 1 0 0 0 0 x\n",
-         {Entry(0, 1, 0, 0, DT_DAY, "x")},
+         {RawEntry(0, 1, 0, 0, DT_DAY, "x")},
          0},
         {"smallest 32-bit value is dropped",
          "0 -2147483648 1 0 0 0 0 x\n",
-         {Entry(0, 1, 0, 0, DT_DAY, "x")},
+         {RawEntry(0, 1, 0, 0, DT_DAY, "x")},
          0},
         {"2^31 fails the conversion",
          "0 1 1 0 0 0 0 a\n0 2147483648 1 0 0 0 0 x\n",
@@ -205,20 +205,20 @@ TEST_F(LegacyImport, NumbersAreStrtolsWholeFieldWithin32Bits) {
          0},
         {"weekday units 8 and 9 are dropped",
          "1 0 0 0 0 8 0 a\n1 0 0 0 0 19 0 b\n",
-         {Entry(0, 0, 0, 0, DT_WEEKLY, "a"), Entry(0, 0, 0, 0, DT_WEEKLY, "b")},
+         {RawEntry(0, 0, 0, 0, DT_WEEKLY, "a"), RawEntry(0, 0, 0, 0, DT_WEEKLY, "b")},
          0},
         {"week above 5 is dropped and week 1 stays",
          "24 1 0 0 0 62 1 x\n",
-         {Entry(0x10, 0, 0, 2, DT_MONTHLY | (1 << DF_WEEK_SHIFT) | DF_HOLIDAY, "x")},
+         {RawEntry(0x10, 0, 0, 2, DT_MONTHLY | (1 << DF_WEEK_SHIFT) | DF_HOLIDAY, "x")},
          0},
         {"negative weekday code is dropped whole",
          "24 1 0 0 0 -22 0 x\n1 0 0 0 0 -3 0 y\n",
-         {Entry(0x10, 0, 0, 0, DT_MONTHLY | (1 << DF_WEEK_SHIFT), "x"),
-          Entry(0, 0, 0, 0, DT_WEEKLY, "y")},
+         {RawEntry(0x10, 0, 0, 0, DT_MONTHLY | (1 << DF_WEEK_SHIFT), "x"),
+          RawEntry(0, 0, 0, 0, DT_WEEKLY, "y")},
          0},
         {"day 31 kept, 32 dropped",
          "4 0 31 0 32 0 0 x\n",
-         {Entry(0, 31, 0, 0, DT_MONTHLY, "x")},
+         {RawEntry(0, 31, 0, 0, DT_MONTHLY, "x")},
          0},
     });
 }
@@ -253,7 +253,7 @@ TEST_F(LegacyImport, ReadsLikeWindowsTextMode) {
     Check({
         {"CR LF ends a line",
          "0 1 1 0 0 0 0 元日\r\n0 2 11 0 0 0 1 建国\r\n",
-         {Jan1("元日"), Entry(0x20, 11, 0, 0, DF_HOLIDAY, "建国")},
+         {Jan1("元日"), RawEntry(0x20, 11, 0, 0, DF_HOLIDAY, "建国")},
          0},
         {"a lone CR is a character", "0 1 1 0 0 0 0 a\rb\n", {Jan1("a\rb")}, 0},
         {"CR CR LF keeps one CR", "0 1 1 0 0 0 0 x\r\r\n", {Jan1("x\r")}, 0},
@@ -288,7 +288,7 @@ TEST_F(LegacyImport, ReadsLikeWindowsTextMode) {
          0},
         {"the second piece of a long line is a line of its own",
          "0 1 1 0 0 0 0 " + longName + "0 2 2 0 0 0 0 b\n",
-         {Jan1(std::string(127, 'a')), Entry(0x20, 2, 0, 0, 0, "b")},
+         {Jan1(std::string(127, 'a')), RawEntry(0x20, 2, 0, 0, 0, "b")},
          0},
         {"the second piece normally stops, at the long line's number",
          "0 1 1 0 0 0 0 a\n0 1 1 0 0 0 0 " + longName + "bcd\n0 1 1 0 0 0 0 c\n",
@@ -296,7 +296,7 @@ TEST_F(LegacyImport, ReadsLikeWindowsTextMode) {
          2},
         {"a NUL in the first piece does not hide the second",
          "0 1 1 0 0 0 0 x" + std::string(1, '\0') + std::string(1007, 'z') + "0 2 2 0 0 0 0 b\n",
-         {Jan1("x"), Entry(0x20, 2, 0, 0, 0, "b")},
+         {Jan1("x"), RawEntry(0x20, 2, 0, 0, 0, "b")},
          0},
     });
 }

@@ -104,7 +104,7 @@ const RowCase kCases[] = {
 
 TEST(RowText, ColumnTexts) {
     for (const RowCase& c : kCases) {
-        const CKmdDate e = Entry(c.months, c.startDay, c.endDay, c.weekday, c.flags, "名前");
+        const CKmdDate e = RawEntry(c.months, c.startDay, c.endDay, c.weekday, c.flags, "名前");
         EXPECT_EQ(c.text, RowColumnText(e, c.column))
             << "column " << c.column << ", flags 0x" << std::hex << c.flags << ", months 0x"
             << c.months << ", weekday 0x" << c.weekday;
@@ -112,10 +112,11 @@ TEST(RowText, ColumnTexts) {
 }
 
 TEST(RowText, NameColumnStopsAtTheNulOrTheFieldsEnd) {
-    EXPECT_EQ("給料日", RowColumnText(Entry(0, 25, 0, 0, DT_MONTHLY, "給料日"), 0));
+    EXPECT_EQ("給料日", RowColumnText(RawEntry(0, 25, 0, 0, DT_MONTHLY, "給料日"), 0));
     EXPECT_EQ("", RowColumnText(CKmdDate(), 0));
     // A pasted image may fill all 128 bytes: the text never runs past the field.
-    EXPECT_EQ(std::string(128, 'x'), RowColumnText(Entry(0, 0, 0, 0, 0, std::string(128, 'x')), 0));
+    EXPECT_EQ(std::string(128, 'x'),
+              RowColumnText(RawEntry(0, 0, 0, 0, 0, std::string(128, 'x')), 0));
 }
 
 TEST(RowText, Headings) {

@@ -1,6 +1,7 @@
 // koyomi's main mode end to end: the real program on real files, compared byte for byte
 // with what the generator hands the host.
 #include "../plugin/KmbBytes.h"
+#include "KoyomiRun.h"
 #include "TestUtil.h"
 #include "calendar/Calendar.h"
 #include "data/KmdDateFlags.h"
@@ -13,38 +14,6 @@
 #include <string>
 
 namespace {
-struct Outcome {
-    int status;
-    std::string out;
-};
-
-// Runs koyomi with the arguments (already quoted where needed), stdout captured, stderr
-// dropped.
-Outcome Koyomi(const std::string& args, const std::string& dir = ".") {
-#ifdef _WIN32
-    const std::string cmd =
-        "cd /d \"" + dir + "\" && \"" + BinPath("koyomi.exe") + "\" " + args + " 2>NUL";
-    FILE* p = _popen(cmd.c_str(), "rb");
-#else
-    const std::string cmd =
-        "cd '" + dir + "' && '" + BinPath("koyomi") + "' " + args + " 2>/dev/null";
-    FILE* p = popen(cmd.c_str(), "r");
-#endif
-    Outcome r{-1, ""};
-    if (!p)
-        return r;
-    char buf[4096];
-    std::size_t n;
-    while ((n = std::fread(buf, 1, sizeof buf, p)) > 0)
-        r.out.append(buf, n);
-#ifdef _WIN32
-    r.status = _pclose(p);
-#else
-    const int st = pclose(p);
-    r.status = WIFEXITED(st) ? WEXITSTATUS(st) : -1;
-#endif
-    return r;
-}
 
 // What the plug-in would hand the host for this chip text, with the clock at now.
 std::string InProcess(const std::string& chip, const SYSTEMTIME& date, const SYSTEMTIME& now) {
@@ -79,15 +48,16 @@ protected:
 } // namespace
 
 TEST_F(DayText, RawIsExactlyWhatTheHostGets) {
-    const Outcome r = Koyomi("--raw --now 2026-06-01 --date 2004-03-02 a.kmb a.kmb", dir);
+    const ToolRun r = RunKoyomi(dir, "--raw --now 2026-06-01 --date 2004-03-02 a.kmb a.kmb");
     EXPECT_EQ(0, r.status);
     EXPECT_EQ("今日は、2004/03/02 火曜日です。\n\r\n給料日\r\n燃えるゴミ\r\n給料日\r\n燃えるゴミ",
               r.out);
     // The PATH arguments are one chip-text line each, joined with CR LF.
     const std::string chip = dir + "/a.kmb\r\n" + dir + "/a.kmb";
-    EXPECT_EQ(
-        InProcess(chip, MakeDate(2004, 3, 2), MakeDate(2026, 6, 1)),
-        Koyomi("--raw --now 2026-06-01 --date 2004-03-02 " + dir + "/a.kmb " + dir + "/a.kmb").out);
+    EXPECT_EQ(InProcess(chip, MakeDate(2004, 3, 2), MakeDate(2026, 6, 1)),
+              RunKoyomi(".", "--raw --now 2026-06-01 --date 2004-03-02 " + dir + "/a.kmb " + dir +
+                                 "/a.kmb")
+                  .out);
 }
 
 TEST_F(DayText, ChipFileBytesAreUsedAsGiven) {
@@ -95,29 +65,29 @@ TEST_F(DayText, ChipFileBytesAreUsedAsGiven) {
     WriteBytes(dir + "/h2027.kmb", ReadBytes(dir + "/h.kmb"));
     const std::string chip = "\r\r\ta.kmb\rh%year%.kmb\n";
     WriteBytes(dir + "/chip.txt", chip);
-    const Outcome r = Koyomi("--raw --now 2027-01-11 --chip chip.txt", dir);
+    const ToolRun r = RunKoyomi(dir, "--raw --now 2027-01-11 --chip chip.txt");
     EXPECT_EQ(0, r.status);
     EXPECT_EQ("今日は、2027/01/11 月曜日です。\n\r\n成人の日", r.out);
-    const Outcome none = Koyomi("--raw --now 2027-01-13 --chip chip.txt", dir);
+    const ToolRun none = RunKoyomi(dir, "--raw --now 2027-01-13 --chip chip.txt");
     EXPECT_EQ("今日は、2027/01/13 水曜日です。\n\r\nなし", none.out);
     // No chip text at all: the plug-in's error text.
-    EXPECT_EQ("データファイル読み込みエラー", Koyomi("--raw --date 2027-01-13").out);
+    EXPECT_EQ("データファイル読み込みエラー", RunKoyomi(".", "--raw --date 2027-01-13").out);
 }
 
 TEST_F(DayText, NowSetsTheDefaultDateAndTheHolidayYear) {
     // Clock in 2026: this year's table marks 12 January, so the deadline of 12 January 2027
     // moves back to the 11th.
     EXPECT_EQ("今日は、2027/01/11 月曜日です。\n\r\n成人の日\r\n締切",
-              Koyomi("--raw --now 2026-06-01 --date 2027-01-11 h.kmb", dir).out);
+              RunKoyomi(dir, "--raw --now 2026-06-01 --date 2027-01-11 h.kmb").out);
     // Clock in 2027: the 11th is the holiday and the deadline stays on the 12th.
     EXPECT_EQ("今日は、2027/01/11 月曜日です。\n\r\n成人の日",
-              Koyomi("--raw --now 2027-01-11 h.kmb", dir).out);
+              RunKoyomi(dir, "--raw --now 2027-01-11 h.kmb").out);
     EXPECT_EQ("今日は、2027/01/12 火曜日です。\n\r\n締切",
-              Koyomi("--raw --now=2027-01-12 h.kmb", dir).out);
+              RunKoyomi(dir, "--raw --now=2027-01-12 h.kmb").out);
 }
 
 TEST_F(DayText, TerminalTextIsUtf8WithOneNewlinePerLine) {
-    const Outcome r = Koyomi("--now 2026-06-01 --date 2004-03-02 a.kmb", dir);
+    const ToolRun r = RunKoyomi(dir, "--now 2026-06-01 --date 2004-03-02 a.kmb");
     EXPECT_EQ(0, r.status);
     EXPECT_EQ(std::string(u8"今日は、2004/03/02 火曜日です。\n\n給料日\n燃えるゴミ\n"), r.out);
 }
@@ -126,12 +96,12 @@ TEST_F(DayText, BadArgumentsExitTwoWithNothingOnStdout) {
     for (const char* args : {"--date 2026-02-29 a.kmb", "--date 2026-13-01", "--now 26-01-01",
                              "--date", "--now 2026-1-01", "--date 1600-12-31", "--frobnicate a.kmb",
                              "--chip c.txt a.kmb", "--date=2026/01/01"}) {
-        const Outcome r = Koyomi(args, dir);
+        const ToolRun r = RunKoyomi(dir, args);
         EXPECT_EQ(2, r.status) << args;
         EXPECT_EQ("", r.out) << args;
     }
-    EXPECT_EQ(1, Koyomi("--chip no-such-file.txt", dir).status);
-    const Outcome help = Koyomi("--help");
+    EXPECT_EQ(1, RunKoyomi(dir, "--chip no-such-file.txt").status);
+    const ToolRun help = RunKoyomi(".", "--help");
     EXPECT_EQ(0, help.status);
     EXPECT_NE(std::string::npos, help.out.find("--chip FILE"));
 }
@@ -144,11 +114,11 @@ TEST(DayTextExamples, SampleChipTextForAMondayHoliday) {
         GTEST_SKIP() << "examples not built";
     EXPECT_EQ(std::string(u8"今日は、2027/01/11 月曜日です。\n\n成人の日\n"
                           u8"プラスチック資源（第２月曜日）\n"),
-              Koyomi("--now 2027-01-11 --chip chip.txt", examples).out);
+              RunKoyomi(examples, "--now 2027-01-11 --chip chip.txt").out);
     // 31 December 2026 lies in the year-end closing, so the month-end closing moves back to
     // Monday the 28th, which is also the fourth Monday.
     EXPECT_EQ(std::string(u8"今日は、2026/12/28 月曜日です。\n\n月末締め（最終営業日）\n"
                           u8"プラスチック資源（第４月曜日）\n"),
-              Koyomi("--now 2026-12-01 --date 2026-12-28 --chip chip.txt", examples).out);
+              RunKoyomi(examples, "--now 2026-12-01 --date 2026-12-28 --chip chip.txt").out);
 }
 #endif

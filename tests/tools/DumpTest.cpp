@@ -1,6 +1,7 @@
 // koyomi dump, list and convert end to end on legacy files typed by hand (Shift-JIS names,
 // CR LF, comments, tabs, quotes): the real program, its UTF-8 output and its exit codes.
 #ifndef _WIN32
+#include "KoyomiRun.h"
 #include "TestUtil.h"
 
 #include <gtest/gtest.h>
@@ -11,28 +12,6 @@
 #include <sys/wait.h>
 
 namespace {
-struct ToolRun {
-    int status = -1;
-    std::string out, err;
-};
-
-// Runs koyomi inside `dir` with the arguments (quoted where needed).
-ToolRun Koyomi(const std::string& dir, const std::string& args) {
-    const std::string cmd =
-        "cd '" + dir + "' && '" + BinPath("koyomi") + "' " + args + " 2>koyomi-stderr.txt";
-    ToolRun r;
-    FILE* p = popen(cmd.c_str(), "r");
-    if (!p)
-        return r;
-    char buf[4096];
-    std::size_t n;
-    while ((n = std::fread(buf, 1, sizeof buf, p)) > 0)
-        r.out.append(buf, n);
-    const int st = pclose(p);
-    r.status = WIFEXITED(st) ? WEXITSTATUS(st) : -1;
-    r.err = ReadBytes(dir + "/koyomi-stderr.txt");
-    return r;
-}
 
 // A fresh folder holding a copy of the hand-typed inputs.
 std::string Inputs(const std::string& name) {
@@ -69,18 +48,18 @@ std::string Row(std::initializer_list<const char*> cells) {
 
 TEST(KoyomiDump, HandTypedLegacyFile) {
     const std::string dir = Inputs("dump_hand");
-    const ToolRun r = Koyomi(dir, "dump hand.kmd");
+    const ToolRun r = RunKoyomi(dir, "dump hand.kmd");
     EXPECT_EQ(0, r.status);
     EXPECT_EQ(HandDump(), r.out);
     EXPECT_EQ("", r.err);
     // The extension is compared in any case.
     WriteBytes(dir + "/UPPER.KMD", ReadBytes(dir + "/hand.kmd"));
-    EXPECT_EQ(HandDump(), Koyomi(dir, "dump UPPER.KMD").out);
+    EXPECT_EQ(HandDump(), RunKoyomi(dir, "dump UPPER.KMD").out);
 }
 
 TEST(KoyomiList, HeadingAndTheEditorsColumns) {
     const std::string dir = Inputs("list_hand");
-    const ToolRun r = Koyomi(dir, "list hand.kmd");
+    const ToolRun r = RunKoyomi(dir, "list hand.kmd");
     EXPECT_EQ(0, r.status);
     const std::string expected =
         Row({u8"日付名称", u8"種別", u8"偶/奇", u8"休日", u8"シフト種別", u8"シフト方向", u8"最終",
@@ -107,27 +86,27 @@ TEST(KoyomiList, HeadingAndTheEditorsColumns) {
 TEST(KoyomiConvert, WritesTheBinaryFileAfterABackup) {
     const std::string dir = Inputs("convert_hand");
     // No file at OUT: no backup.
-    ToolRun r = Koyomi(dir, "convert hand.kmd out.kmb");
+    ToolRun r = RunKoyomi(dir, "convert hand.kmd out.kmb");
     EXPECT_EQ(0, r.status);
     EXPECT_FALSE(Exists(dir + "/out.bak"));
-    EXPECT_EQ(HandDump(), Koyomi(dir, "dump out.kmb").out);
+    EXPECT_EQ(HandDump(), RunKoyomi(dir, "dump out.kmb").out);
     const std::string first = ReadBytes(dir + "/out.kmb");
     EXPECT_EQ(std::string("\x00\x00\x02\x00\x08\x00\x00\x00", 8), first.substr(0, 8));
 
     // Over an existing OUT: the old OUT becomes out.bak.
-    r = Koyomi(dir, "convert hand-stop.kmd out.kmb");
+    r = RunKoyomi(dir, "convert hand-stop.kmd out.kmb");
     EXPECT_EQ(0, r.status);
     EXPECT_EQ(first, ReadBytes(dir + "/out.bak"));
     EXPECT_EQ(std::string(u8"10 1 0 00 0200 元日\n") + u8"20 11 0 00 0200 建国記念の日\n",
-              Koyomi(dir, "dump out.kmb").out);
+              RunKoyomi(dir, "dump out.kmb").out);
 
     // Binary to binary keeps the bytes.
-    r = Koyomi(dir, "convert out.bak copy.kmb");
+    r = RunKoyomi(dir, "convert out.bak copy.kmb");
     EXPECT_EQ(0, r.status);
     EXPECT_EQ(first, ReadBytes(dir + "/copy.kmb"));
 
     // A load that fails writes nothing.
-    r = Koyomi(dir, "convert missing.kmd copy.kmb");
+    r = RunKoyomi(dir, "convert missing.kmd copy.kmb");
     EXPECT_EQ(1, r.status);
     EXPECT_EQ(first, ReadBytes(dir + "/copy.kmb"));
     EXPECT_FALSE(Exists(dir + "/copy.bak"));
@@ -137,13 +116,13 @@ TEST(KoyomiTool, EarlyStopWarnsWithTheLineNumber) {
     const std::string dir = Inputs("stop_hand");
     for (const char* command : {"dump", "list", "convert"}) {
         SCOPED_TRACE(command);
-        const ToolRun r = Koyomi(dir, std::string(command) + " hand-stop.kmd" +
-                                          (std::string(command) == "convert" ? " s.kmb" : ""));
+        const ToolRun r = RunKoyomi(dir, std::string(command) + " hand-stop.kmd" +
+                                             (std::string(command) == "convert" ? " s.kmb" : ""));
         EXPECT_EQ(0, r.status);
         EXPECT_NE(std::string::npos, r.err.find("line 4")) << r.err;
     }
     // A file read to its end warns of nothing.
-    EXPECT_EQ("", Koyomi(dir, "list hand.kmd").err);
+    EXPECT_EQ("", RunKoyomi(dir, "list hand.kmd").err);
 }
 
 TEST(KoyomiTool, LoadFailuresExitOneAndUsageErrorsTwo) {
@@ -152,7 +131,7 @@ TEST(KoyomiTool, LoadFailuresExitOneAndUsageErrorsTwo) {
     for (const char* args : {"dump missing.kmb", "list missing.kmd", "dump foreign.kmb",
                              "convert foreign.kmb o.kmb"}) {
         SCOPED_TRACE(args);
-        const ToolRun r = Koyomi(dir, args);
+        const ToolRun r = RunKoyomi(dir, args);
         EXPECT_EQ(1, r.status);
         EXPECT_EQ("", r.out);
         EXPECT_NE(std::string::npos, r.err.find(u8"ファイルの読込に失敗しました。")) << r.err;
@@ -161,16 +140,16 @@ TEST(KoyomiTool, LoadFailuresExitOneAndUsageErrorsTwo) {
     for (const char* args : {"dump", "list", "dump hand.kmd hand.kmd", "convert hand.kmd",
                              "convert a b c", "list a b"}) {
         SCOPED_TRACE(args);
-        const ToolRun r = Koyomi(dir, args);
+        const ToolRun r = RunKoyomi(dir, args);
         EXPECT_EQ(2, r.status);
         EXPECT_NE(std::string::npos, r.err.find("usage")) << r.err;
     }
-    const ToolRun help = Koyomi(dir, "--help");
+    const ToolRun help = RunKoyomi(dir, "--help");
     EXPECT_EQ(0, help.status);
     for (const char* word : {"dump PATH", "list PATH", "convert IN OUT", ".kmd"})
         EXPECT_NE(std::string::npos, help.out.find(word)) << word;
     // A subcommand's --help explains, rather than loading a file called "--help".
-    const ToolRun dumpHelp = Koyomi(dir, "dump --help");
+    const ToolRun dumpHelp = RunKoyomi(dir, "dump --help");
     EXPECT_EQ(0, dumpHelp.status);
     EXPECT_EQ(help.out, dumpHelp.out);
 }

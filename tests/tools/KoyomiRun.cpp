@@ -1,0 +1,44 @@
+#include "KoyomiRun.h"
+
+#include "TestUtil.h"
+
+#include <cstdio>
+#ifdef _WIN32
+#include <direct.h>
+#define getcwd _getcwd
+#else
+#include <sys/wait.h>
+#include <unistd.h>
+#endif
+
+ToolRun RunKoyomi(const std::string& dir, const std::string& args) {
+    ToolRun r;
+    // stderr goes to a file of the test's own folder, never into `dir`.
+    char cwd[1024];
+    if (!getcwd(cwd, sizeof cwd))
+        return r;
+    const std::string errFile = std::string(cwd) + "/koyomi-stderr.txt";
+#ifdef _WIN32
+    const std::string cmd = "cd /d \"" + dir + "\" && \"" + BinPath("koyomi.exe") + "\" " + args +
+                            " 2>\"" + errFile + "\"";
+    FILE* p = _popen(cmd.c_str(), "rb");
+#else
+    const std::string cmd =
+        "cd '" + dir + "' && '" + BinPath("koyomi") + "' " + args + " 2>'" + errFile + "'";
+    FILE* p = popen(cmd.c_str(), "r");
+#endif
+    if (!p)
+        return r;
+    char buf[4096];
+    std::size_t n;
+    while ((n = std::fread(buf, 1, sizeof buf, p)) > 0)
+        r.out.append(buf, n);
+#ifdef _WIN32
+    r.status = _pclose(p);
+#else
+    const int st = pclose(p);
+    r.status = WIFEXITED(st) ? WEXITSTATUS(st) : -1;
+#endif
+    r.err = ReadBytes(errFile);
+    return r;
+}

@@ -1,0 +1,13 @@
+// Runs the built koyomi as a separate process, the way a user does.
+#pragma once
+
+#include <string>
+
+struct ToolRun {
+    int status = -1;
+    std::string out, err;
+};
+
+// Runs koyomi inside `dir` with the arguments (already quoted where needed); stdout and
+// stderr captured, stderr through a file in the working directory.
+ToolRun RunKoyomi(const std::string& dir, const std::string& args);
