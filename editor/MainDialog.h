@@ -1,0 +1,71 @@
+// The editor's main window as plain logic: the file being edited, the modified state, the
+// current row, and every command of the window. It reaches the window only through
+// IMainView; the Win32 main window translates messages into these calls.
+#pragma once
+
+#include "data/KmdDataFile.h"
+#include "editor/MainView.h"
+
+#include <string>
+
+class CFindDialog;
+
+class CMainDialog {
+public:
+    explicit CMainDialog(IMainView& view);
+
+    // Window messages, as the Win32 main window maps them.
+    void OnInit();
+    void OnCommand(int id);                            // buttons and accelerator commands
+    void OnListClick(int row);                         // NM_CLICK: the clicked row, -1 for none
+    void OnListDoubleClick();                          // NM_DBLCLK: edit the current row
+    bool OnClose();                                    // true when the window may close
+    void OnFindMessage(unsigned message, long lParam); // WM_FIND_*
+
+    // Row rendering and the modified state, used by every command.
+    void RenderRow(int index, const CKmdDate& entry, bool insert);
+    void RefillList();
+    void SetModified(bool value);
+
+    // File commands.
+    void Open();
+    void Save();
+    void About();
+
+    // Search.
+    void ShowFind();
+    void FindCommand(bool down); // 1064 / 1065: through the search dialog, when it exists
+    void CloseFind();
+    void SearchDown(int fromEnds);
+    void SearchUp(int fromEnds);
+
+    // List commands.
+    void Add();
+    void Insert();
+    void Edit();
+    void Delete();
+    void ClearAll();
+    void MoveTop();
+    void MoveUp();
+    void MoveDown();
+    void MoveBottom();
+    void Copy();
+    void Paste();
+
+    // State, for the window and the tests.
+    const CKmdDataFile& DataFile() const { return dataFile; }
+    bool IsModified() const { return modified; }
+    int CurrentIndex() const { return currentIndex; }
+    const std::string& FileName() const { return fileName; }
+    int LastFound() const { return lastFound; }
+    CFindDialog* FindDialog() const { return findDialog; }
+
+private:
+    IMainView& view;
+    CKmdDataFile dataFile;
+    bool modified = false;
+    int currentIndex = -1;
+    std::string fileName;
+    CFindDialog* findDialog = nullptr;
+    int lastFound = -1;
+};
