@@ -165,25 +165,6 @@ TEST(EntryEditEvents, OnlyRealChangesMarkTheDialogChanged) {
     EXPECT_TRUE(v.controls[IDC_REVERT].enabled);
 }
 
-TEST(EntryEditEvents, WorkingValuesFollowTheControls) {
-    CFakeEntryView v;
-    v.Open(OfType(0));
-    v.Select(IDC_TYPE, 4);
-    v.Click(IDC_ODD);
-    EXPECT_TRUE(v.dialog.odd);
-    v.Click(IDC_EVEN);
-    EXPECT_FALSE(v.dialog.odd);
-    v.Select(IDC_WEEKDAY, 6);
-    v.Select(IDC_WEEK, 5);
-    EXPECT_EQ(5, v.dialog.week);
-    v.Click(IDC_HOL_SHIFT_SUN);
-    v.Click(IDC_DIR_AFTER);
-    EXPECT_EQ(1, v.dialog.direction);
-    v.Click(IDC_PAYDAY);
-    EXPECT_EQ(1, v.dialog.payday);
-    EXPECT_EQ(0, v.dialog.direction); // 給料日シフト moves in its own manner, 前
-}
-
 TEST(EntryEditEvents, AnOverlongNameLosesItsLastWholeCharacter) {
     const std::string a125(125, 'a');
     const std::string kanji = "\x88\x9F"; // 亜: its trail byte has a lead byte's value

@@ -86,21 +86,6 @@ TEST(EntryEditOpen, EveryGroupFollowsTheTypeAndTheEntry) {
     }
 }
 
-// What the groups clear is gone from the working values too, so that OK cannot store it.
-TEST(EntryEditOpen, ClearedGroupsClearTheirValues) {
-    CFakeEntryView v;
-    v.Open(RawEntry(0x34, 20, 10, 5, 0x2C08)); // period with a stray weekday and shifts
-    EXPECT_EQ(0, v.dialog.month);
-    EXPECT_EQ(0, v.dialog.weekday);
-    EXPECT_EQ(-1, v.dialog.week);
-    EXPECT_EQ(0, v.dialog.holiday);
-    EXPECT_EQ(0, v.dialog.direction);
-    CFakeEntryView w;
-    w.Open(RawEntry(0, 0, 0, 0, 0x0112)); // biweekly with a stray last-day bit
-    EXPECT_EQ(0, w.dialog.lastDay);
-    EXPECT_TRUE(w.dialog.odd);
-}
-
 TEST(EntryEditOpen, ChoosingATypeForADamagedTypeAppliesIt) {
     CFakeEntryView v;
     v.Open(RawEntry(0, 0, 0, 0, 0x000C));
