@@ -27,11 +27,10 @@ bool Ask(bool save, const FileDialogRequest& request, FileDialogResult& result) 
     ofn.lpstrDefExt = request.defaultExtension;
     ofn.Flags = request.flags;
 
-    // The dialog may change the current directory, which is not its to keep.
     char saved[MAX_PATH] = {};
     const DWORD savedLength = GetCurrentDirectoryA(MAX_PATH, saved);
     const BOOL chosen = save ? GetSaveFileNameA(&ofn) : GetOpenFileNameA(&ofn);
-    if (savedLength > 0 && savedLength < MAX_PATH)
+    if (request.restoreDirectory && savedLength > 0 && savedLength < MAX_PATH)
         SetCurrentDirectoryA(saved);
     if (!chosen)
         return false;

@@ -16,6 +16,9 @@ struct FileDialogRequest {
     // The name the dialog proposes; empty for none.
     std::string proposedName;
     DWORD flags = 0;
+    // Put the process's current directory back afterwards (a plug-in's host owns it);
+    // otherwise the folder the user went to becomes current, as the dialog leaves it.
+    bool restoreDirectory = true;
 };
 
 // The dialog's outcome when the user confirmed a file.
