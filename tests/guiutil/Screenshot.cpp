@@ -1,6 +1,6 @@
 // Screenshots as PNG files: the screen's pixels under a window, stored uncompressed (deflate's
 // stored blocks), so that no image library is needed.
-#include "Win32TestUtil.h"
+#include "GuiUtil.h"
 
 #include <cstdint>
 #include <fstream>
