@@ -82,6 +82,11 @@ INT_PTR CMainWindow::Run(HINSTANCE instanceHandle) {
     return RunModal(instance, IDD_EDITOR_MAIN, nullptr);
 }
 
+HWND CMainWindow::CreateModeless(HINSTANCE instanceHandle) {
+    instance = instanceHandle;
+    return Create(instance, IDD_EDITOR_MAIN, nullptr);
+}
+
 BOOL CMainWindow::OnInit() {
     list = Item(IDC_ENTRY_LIST);
     AddAboutItem();

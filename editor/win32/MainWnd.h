@@ -15,6 +15,8 @@ public:
 
     // Runs the window modally until it closes.
     INT_PTR Run(HINSTANCE instance);
+    // The same window, modeless, for programs that drive it from their own loop (benchmarks).
+    HWND CreateModeless(HINSTANCE instance);
     CMainDialog& Logic() { return logic; }
 
 protected:
