@@ -6,9 +6,9 @@
 #include <cstring>
 
 namespace {
-// The record without the later members, which older systems refuse.
-constexpr DWORD kOpenFileSize = 76;
-static_assert(offsetof(OPENFILENAMEA, pvReserved) == kOpenFileSize, "32-bit record layout");
+// The record without the later members, which older systems refuse: 76 bytes in 32 bits.
+constexpr DWORD kOpenFileSize = offsetof(OPENFILENAMEA, pvReserved);
+static_assert(sizeof(void*) != 4 || kOpenFileSize == 76, "32-bit record layout");
 
 bool Ask(bool save, const FileDialogRequest& request, FileDialogResult& result) {
     const std::string filter = FilterWithNuls(request.filter);

@@ -61,9 +61,9 @@ ClipResult ClipResultOf(ClipboardStep step) {
     return CLIP_NONE;
 }
 
-void SetState(HWND list, int index, UINT state) {
+void SetState(HWND list, int index, UINT state, UINT mask = LVIS_SELECTED | LVIS_FOCUSED) {
     LVITEMA item = {};
-    item.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+    item.stateMask = mask;
     item.state = state;
     SendMessageA(list, LVM_SETITEMSTATE, static_cast<WPARAM>(index),
                  reinterpret_cast<LPARAM>(&item));
@@ -144,8 +144,16 @@ bool CMainWindow::OnCommand(int code, int id, HWND) {
         return true;
     }
     // Clicks (BN_CLICKED is 0) and accelerators (1).
-    if (code == BN_CLICKED || code == 1)
-        logic.OnCommand(id);
+    if (code != BN_CLICKED && code != 1)
+        return true;
+    // A move changes two rows and the focus: one repaint instead of one per change.
+    const bool move =
+        id == IDC_MOVE_TOP || id == IDC_MOVE_UP || id == IDC_MOVE_DOWN || id == IDC_MOVE_BOTTOM;
+    if (move)
+        BeginBatch();
+    logic.OnCommand(id);
+    if (move)
+        EndBatch();
     return true;
 }
 
@@ -236,6 +244,8 @@ void CMainWindow::SetRowTexts(int index, const RowTexts& texts, int from) {
 }
 
 void CMainWindow::InsertRow(int index, const RowTexts& texts) {
+    if (pendingFocus >= index)
+        ++pendingFocus;
     LVITEMA item = {};
     item.mask = LVIF_TEXT;
     item.iItem = index;
@@ -251,10 +261,15 @@ void CMainWindow::SetRow(int index, const RowTexts& texts) {
 }
 
 void CMainWindow::DeleteRow(int index) {
+    if (pendingFocus == index)
+        pendingFocus = -1;
+    else if (pendingFocus > index)
+        --pendingFocus;
     SendMessageA(list, LVM_DELETEITEM, static_cast<WPARAM>(index), 0);
 }
 
 void CMainWindow::DeleteAllRows() {
+    pendingFocus = -1;
     SendMessageA(list, LVM_DELETEALLITEMS, 0, 0);
 }
 
@@ -266,6 +281,9 @@ void CMainWindow::BeginBatch() {
 void CMainWindow::EndBatch() {
     if (batchDepth == 0 || --batchDepth > 0)
         return;
+    if (pendingFocus >= 0)
+        SetState(list, pendingFocus, LVIS_SELECTED | LVIS_FOCUSED);
+    pendingFocus = -1;
     SendMessageA(list, WM_SETREDRAW, TRUE, 0);
     InvalidateRect(list, nullptr, TRUE);
 }
@@ -281,11 +299,19 @@ int CMainWindow::NextSelected(int after) {
 
 void CMainWindow::SelectRow(int index) {
     // Row -1 would mean every row to the list view.
-    if (index >= 0)
+    if (index < 0)
+        return;
+    if (batchDepth > 0) {
+        SetState(list, index, LVIS_SELECTED, LVIS_SELECTED);
+        pendingFocus = index;
+    } else {
         SetState(list, index, LVIS_SELECTED | LVIS_FOCUSED);
+    }
 }
 
 void CMainWindow::ClearRow(int index) {
+    if (index == pendingFocus)
+        pendingFocus = -1;
     if (index >= 0)
         SetState(list, index, 0);
 }

@@ -67,6 +67,9 @@ private:
     KeyWindows keys;
     CFindWindow* findWindow = nullptr;
     int batchDepth = 0;
+    // The row to get the focus when the batch ends (-1: none): the list view scrolls to every
+    // row that gets the focus, which costs a screen's work per row.
+    int pendingFocus = -1;
     CMainDialog logic;
 };
 

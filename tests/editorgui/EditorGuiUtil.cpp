@@ -30,6 +30,16 @@ std::string Convert(const std::string& text, UINT from, UINT to) {
 }
 } // namespace
 
+namespace {
+void SetControl(bool down) {
+    BYTE keys[256];
+    GetKeyboardState(keys);
+    keys[VK_CONTROL] = down ? 0x80 : 0;
+    keys[VK_LCONTROL] = keys[VK_CONTROL];
+    SetKeyboardState(keys);
+}
+} // namespace
+
 HWND FindMainWindow() {
     HWND found = nullptr;
     EnumThreadWindows(GetCurrentThreadId(), FindMainProc, reinterpret_cast<LPARAM>(&found));
@@ -48,6 +58,8 @@ char BoxKind(HWND box) {
         if (!icon || !IsWindowVisible(icon))
             continue;
         const HICON shown = reinterpret_cast<HICON>(SendMessageA(icon, STM_GETICON, 0, 0));
+        if (!shown)
+            break;
         if (shown == LoadIconA(nullptr, IDI_HAND))
             return 'S';
         if (shown == LoadIconA(nullptr, IDI_QUESTION))
@@ -60,7 +72,7 @@ char BoxKind(HWND box) {
 }
 
 void CEditorScript::OnMain(std::function<void(HWND)> action) {
-    driver.Add([action](HWND) {
+    Add([action](HWND) {
         HWND main = FindMainWindow();
         if (!main || !IsWindowEnabled(main))
             return false;
@@ -71,7 +83,7 @@ void CEditorScript::OnMain(std::function<void(HWND)> action) {
 }
 
 void CEditorScript::AnswerBox(const std::string& text, int button, const std::string& shot) {
-    driver.Add([this, text, button, shot](HWND top) {
+    Add([this, text, button, shot](HWND top) {
         if (!IsMessageBox(top))
             return false;
         EXPECT_EQ(WindowText(top), "KmbTool");
@@ -87,10 +99,19 @@ void CEditorScript::AnswerBox(const std::string& text, int button, const std::st
 }
 
 void CEditorScript::OnDialog(std::function<void(HWND)> action) {
-    driver.Add([action](HWND top) {
+    Add([action](HWND top) {
         if (IsMessageBox(top) || GetDlgItem(top, IDC_ENTRY_LIST))
             return false;
         action(top);
+        return true;
+    });
+}
+
+void CEditorScript::AnswerOverwrite() {
+    Add([](HWND top) {
+        if (!IsMessageBox(top) || WindowText(top) == "KmbTool")
+            return false;
+        Press(top, IDYES);
         return true;
     });
 }
@@ -110,7 +131,14 @@ void CEditorScript::AnswerFileDialog(const std::string& path, std::string* propo
 }
 
 INT_PTR CEditorScript::Run() {
-    return RunMainWindow(GetModuleHandleA(nullptr));
+    // The editor leaves the folder of its last file dialog current; the test's paths are
+    // relative to its own.
+    char dir[MAX_PATH] = {};
+    GetCurrentDirectoryA(MAX_PATH, dir);
+    const INT_PTR result = RunMainWindow(GetModuleHandleA(nullptr));
+    SetCurrentDirectoryA(dir);
+    SetControl(false);
+    return result;
 }
 
 std::vector<std::vector<std::string>> ListRows(HWND main) {
@@ -139,16 +167,6 @@ bool RowSelected(HWND main, int row) {
                                LVIS_SELECTED) != 0;
 }
 
-namespace {
-void SetControl(bool down) {
-    BYTE keys[256];
-    GetKeyboardState(keys);
-    keys[VK_CONTROL] = down ? 0x80 : 0;
-    keys[VK_LCONTROL] = keys[VK_CONTROL];
-    SetKeyboardState(keys);
-}
-} // namespace
-
 void ClickRow(HWND main, int row, bool control) {
     HWND list = GetDlgItem(main, IDC_ENTRY_LIST);
     RECT r = {};
@@ -166,19 +184,24 @@ void ClickRow(HWND main, int row, bool control) {
 }
 
 void CEditorScript::Key(std::function<HWND()> target, UINT key, bool control) {
-    driver.Add([target, key, control](HWND) {
+    Add([target, key, control](HWND) {
         HWND to = target();
         if (!to)
             return false;
-        // The accelerator table reads this thread's Ctrl state when the loop takes the key.
+        // The accelerator table reads this thread's Ctrl state when the loop takes the key;
+        // the next step lets it go.
         SetControl(control);
         PostMessageA(to, WM_KEYDOWN, key, 1);
         PostMessageA(to, WM_KEYUP, key, 0xC0000001);
         return true;
     });
-    driver.Add([](HWND) {
+}
+
+void CEditorScript::Add(CDialogDriver::Step step) {
+    // Steps run once the loop has taken every posted message, keys included.
+    driver.Add([step](HWND top) {
         SetControl(false);
-        return true;
+        return step(top);
     });
 }
 

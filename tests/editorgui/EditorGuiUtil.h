@@ -26,6 +26,8 @@ public:
     void OnDialog(std::function<void(HWND dialog)> action);
     // The open or save dialog: the proposed name noted, the path typed in, OK pressed.
     void AnswerFileDialog(const std::string& path, std::string* proposed = nullptr);
+    // The save dialog's question whether to replace an existing file: Yes.
+    void AnswerOverwrite();
 
     // A key-down and key-up posted into the running loop for the window `target` gives (it
     // waits while that is null), with Ctrl held when asked.
@@ -38,6 +40,8 @@ public:
     const std::string& BoxKinds() const { return kinds; }
 
 private:
+    void Add(CDialogDriver::Step step);
+
     CDialogDriver driver;
     std::string kinds;
 };

@@ -133,7 +133,8 @@ void CheckTemplate(HWND main) {
     EXPECT_TRUE(ls & LVS_SHOWSELALWAYS);
     EXPECT_TRUE(ls & LVS_NOSORTHEADER);
     EXPECT_FALSE(ls & LVS_SINGLESEL);
-    EXPECT_TRUE(ls & WS_BORDER);
+    // The list view draws its border as a client edge.
+    EXPECT_TRUE((ls & WS_BORDER) || (GetWindowLongA(list, GWL_EXSTYLE) & WS_EX_CLIENTEDGE));
     EXPECT_TRUE(ls & WS_TABSTOP);
     EXPECT_TRUE(SendMessageA(list, LVM_GETEXTENDEDLISTVIEWSTYLE, 0, 0) & LVS_EX_FULLROWSELECT);
     for (int i = 0; i < 13; ++i) {
@@ -222,6 +223,7 @@ TEST_F(EditorWindow, OpensLegacyAndBinaryFilesSavesAndCloses) {
         Press(main, IDC_SAVE);
     });
     script.AnswerFileDialog(target, &proposed);
+    script.AnswerOverwrite();
     script.OnMain([&](HWND main) {
         pathAfterSave = ItemText(main, IDC_PATH);
         Press(main, IDC_OPEN);
