@@ -12,7 +12,7 @@ TEST(FileDialog, FilterSeparatorsBecomeNulsOutsideDoubleByteCharacters) {
         const char* filter;
         std::string expected;
     } cases[] = {
-        {"A (*.kmb)|*.kmb|All|*.*||", std::string("A (*.kmb)\0*.kmb\0All\0*.*\0\0\0\0", 28)},
+        {"A (*.kmb)|*.kmb|All|*.*||", std::string("A (*.kmb)\0*.kmb\0All\0*.*\0\0\0\0", 27)},
         {"KYOMIファイル(*.kmb)|*.kmb|",
          std::string("KYOMIファイル(*.kmb)\0*.kmb\0\0\0", sizeof "KYOMIファイル(*.kmb)*.kmb" + 3)},
         // ポ is 83 7C: its trail byte is no separator.
