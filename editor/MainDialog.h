@@ -61,6 +61,12 @@ public:
     CFindDialog* FindDialog() const { return findDialog; }
 
 private:
+    void EnableRowButtons(bool enabled);
+    void EnableFileButtons(bool enabled);
+    std::string ProposedSaveName() const;
+    bool Matches(int index) const;
+    void ShowHit(int index);
+
     IMainView& view;
     CKmdDataFile dataFile;
     bool modified = false;
