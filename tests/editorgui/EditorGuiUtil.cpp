@@ -218,6 +218,13 @@ std::string MakeLegacyExample(const std::string& name, const std::string& dir) {
     return path;
 }
 
+std::string MakeHolidays2027(const std::string& dir) {
+    const std::string path = dir + "/holidays-2027.kmd";
+    EXPECT_EQ(RunProcess(BinPath("koyomi.exe") + " holidays --text 2027 " + path, "holidays.txt"),
+              0);
+    return path;
+}
+
 std::string ToUtf8(const std::string& cp932) {
     return Convert(cp932, 932, CP_UTF8);
 }

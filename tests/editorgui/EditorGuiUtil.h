@@ -57,5 +57,7 @@ void ClickRow(HWND main, int row, bool control = false);
 
 // The legacy text file the build makes of examples/NAME.kmd.txt: code page 932, CR LF.
 std::string MakeLegacyExample(const std::string& name, const std::string& dir);
+// The examples' holidays-2027.kmd, made as the build makes it (koyomi holidays --text).
+std::string MakeHolidays2027(const std::string& dir);
 // The UTF-8 text of code page 932 bytes, and the reverse.
 std::string ToUtf8(const std::string& cp932);

@@ -171,7 +171,7 @@ protected:
     void SetUp() override {
         dir = FreshDir("editor");
         full = WorkDir() + "tmp_editor\\";
-        kmd = MakeLegacyExample("holidays-2027", dir);
+        kmd = MakeHolidays2027(dir);
     }
     std::string dir, full, kmd;
 };
