@@ -111,6 +111,8 @@ TEST(ListCommands, ButtonsKeysAndClicksKeepRowsAndFileInStep) {
     script.OnMain([](HWND main) {
         EXPECT_EQ(ListRows(main), Rendered(Order({0, 2, 0, 1, 3, 1, 4})));
         EXPECT_EQ(Selected(main), (std::vector<int>{2, 3}));
+        Pump(300);
+        SaveScreenshot(main, "main_after_paste");
         Press(main, IDC_DELETE);
     });
     // Two rows asked about: keep the first, delete the second.

@@ -1,11 +1,15 @@
-// The real KmbTool.exe: started as a program, two at once, each with its own file.
-#include "GuiUtil.h"
+// The real KmbTool.exe: started as a program, two at once, each with its own file; rows
+// copied in one editor and pasted into another.
+#include "EditorGuiUtil.h"
+#include "EntryUtil.h"
 #include "TestUtil.h"
+#include "data/KmdDataFile.h"
 #include "editor/Resource.h"
 
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <vector>
 
 namespace {
@@ -95,4 +99,101 @@ TEST(KmbToolProgram, TwoEditorsRunSideBySide) {
         CloseHandle(pi[i].hThread);
         CloseHandle(pi[i].hProcess);
     }
+}
+
+namespace {
+void PostClick(HWND list, int x, int y) {
+    PostMessageA(list, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
+    PostMessageA(list, WM_LBUTTONUP, 0, MAKELPARAM(x, y));
+}
+
+// Answers the file dialog the other program shows with this path.
+bool AnswerFileDialogOf(DWORD pid, const std::string& path) {
+    HWND dialog = WaitForWindow(pid, nullptr);
+    if (!dialog)
+        return false;
+    SendDlgItemMessageA(dialog, 0x47C, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path.c_str()));
+    PostMessageA(dialog, WM_COMMAND, IDOK, 0);
+    return true;
+}
+
+void WaitUntil(const std::function<bool()>& done) {
+    for (int i = 0; i < 200 && !done(); ++i)
+        Sleep(50);
+}
+} // namespace
+
+TEST(KmbToolProgram, RowsCopiedHerePasteIntoARunningEditor) {
+    const std::string dir = FreshDir("paste");
+    const std::string full = WorkDir() + "tmp_paste\\";
+    CKmdDataFile five, two;
+    const char* names[] = {"Ａ", "Ｂ", "Ｃ", "Ｄ", "Ｅ"};
+    for (unsigned i = 0; i < 5; ++i)
+        five.Add(RawEntry(1 << 4, i + 1, 0, 0, 0, names[i]));
+    two.Add(RawEntry(2 << 4, 3, 0, 0, 0, "節分"));
+    two.Add(RawEntry(0, 0, 0, 1, 1 /* every Sunday */, "日曜"));
+    ASSERT_TRUE(five.Write((dir + "/five.kmb").c_str()));
+    ASSERT_TRUE(two.Write((dir + "/two.kmb").c_str()));
+
+    // The other editor: a program of its own with two.kmb open and row 0 clicked.
+    STARTUPINFOA si = {};
+    si.cb = sizeof si;
+    PROCESS_INFORMATION pi = {};
+    std::string cmd = BinPath("KmbTool.exe");
+    std::vector<char> line(cmd.begin(), cmd.end());
+    line.push_back(0);
+    ASSERT_TRUE(CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                               &si, &pi));
+    HWND other = WaitForWindow(pi.dwProcessId, "KmbTool");
+    ASSERT_NE(other, nullptr);
+    HWND otherList = GetDlgItem(other, IDC_ENTRY_LIST);
+    PostMessageA(other, WM_COMMAND, IDC_OPEN, 0);
+    ASSERT_TRUE(AnswerFileDialogOf(pi.dwProcessId, full + "two.kmb"));
+    WaitUntil([&] { return Rows(other) == 2; });
+    ASSERT_EQ(Rows(other), 2);
+    RECT header = {};
+    GetWindowRect(reinterpret_cast<HWND>(SendMessageA(otherList, LVM_GETHEADER, 0, 0)), &header);
+    PostClick(otherList, 40, header.bottom - header.top + 5);
+    WaitUntil([&] { return IsWindowEnabled(GetDlgItem(other, IDC_PASTE)) != FALSE; });
+
+    // Here: rows 1 and 3 (Ｂ, Ｄ) copied with Ctrl+C.
+    CEditorScript script;
+    script.OnMain([](HWND main) { Press(main, IDC_OPEN); });
+    script.AnswerFileDialog(full + "five.kmb");
+    script.OnMain([](HWND main) {
+        ClickRow(main, 1);
+        ClickRow(main, 3, true);
+    });
+    script.Key([] { return GetDlgItem(FindMainWindow(), IDC_ENTRY_LIST); }, 'C', true);
+    script.OnMain([](HWND main) { PostMessageA(main, WM_CLOSE, 0, 0); });
+    script.Run();
+    EXPECT_TRUE(script.AllDone());
+
+    // There: 貼付 puts them in front of row 0; then it saves and ends.
+    PostMessageA(other, WM_COMMAND, MAKEWPARAM(IDC_PASTE, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(GetDlgItem(other, IDC_PASTE)));
+    WaitUntil([&] { return Rows(other) == 4; });
+    EXPECT_EQ(Rows(other), 4);
+    PostMessageA(other, WM_COMMAND, IDC_SAVE, 0);
+    ASSERT_TRUE(AnswerFileDialogOf(pi.dwProcessId, full + "pasted.kmb"));
+    WaitUntil([&] { return Exists(dir + "/pasted.kmb"); });
+    Sleep(300);
+    PostMessageA(other, WM_CLOSE, 0, 0);
+    EXPECT_EQ(WaitForSingleObject(pi.hProcess, 10000), WAIT_OBJECT_0);
+    TerminateProcess(pi.hProcess, 1);
+    CloseHandle(pi.hThread);
+    CloseHandle(pi.hProcess);
+
+    CKmdDataFile expected;
+    CKmdDate e;
+    for (unsigned i : {1u, 3u}) {
+        five.GetAt(i, e);
+        expected.Add(e);
+    }
+    for (unsigned i : {0u, 1u}) {
+        two.GetAt(i, e);
+        expected.Add(e);
+    }
+    ASSERT_TRUE(expected.Write((dir + "/expected.kmb").c_str()));
+    EXPECT_EQ(ReadBytes(dir + "/pasted.kmb"), ReadBytes(dir + "/expected.kmb"));
 }
