@@ -108,10 +108,15 @@ bool CMainDialog::OnClose() {
 }
 
 void CMainDialog::OnFindMessage(unsigned message, long lParam) {
-    const int fromEnds = lParam != 0 ? 1 : 0;
-    if (message == WM_FIND_CLOSE)
+    if (message == WM_FIND_CLOSE) {
         CloseFind();
-    else if (message == WM_FIND_DOWN)
+        return;
+    }
+    // A request still queued when its dialog went has no text to look for.
+    if (!findDialog)
+        return;
+    const int fromEnds = lParam != 0 ? 1 : 0;
+    if (message == WM_FIND_DOWN)
         SearchDown(fromEnds);
     else if (message == WM_FIND_UP)
         SearchUp(fromEnds);

@@ -15,11 +15,11 @@ public:
     explicit CMainDialog(IMainView& view);
 
     // Window messages, as the Win32 main window maps them.
-    void OnInit();
-    void OnCommand(int id);                            // buttons and accelerator commands
-    void OnListClick(int row);                         // NM_CLICK: the clicked row, -1 for none
-    void OnListDoubleClick();                          // NM_DBLCLK: edit the current row
-    bool OnClose();                                    // true when the window may close
+    void OnInit();             // also the buttons' start states
+    void OnCommand(int id);    // buttons and accelerator commands
+    void OnListClick(int row); // NM_CLICK: the clicked row, -1 for none
+    void OnListDoubleClick();  // NM_DBLCLK: edit the current row
+    bool OnClose(); // true when the window may close; the search dialog is then destroyed
     void OnFindMessage(unsigned message, long lParam); // WM_FIND_*
 
     // Row rendering and the modified state, used by every command.

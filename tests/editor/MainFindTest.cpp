@@ -185,6 +185,10 @@ TEST_F(FindTest, OneDialogItsOptionAndItsRequests) {
     EXPECT_EQ(nullptr, dialog.FindDialog());
     EXPECT_EQ(1, view.findDestroyed);
 
+    // A request still queued when the dialog went does nothing.
+    dialog.OnFindMessage(WM_FIND_DOWN, 1);
+    EXPECT_TRUE(view.messages.empty());
+
     // A dialog that cannot be made leaves none.
     view.findCreateFails = true;
     dialog.OnCommand(IDC_FIND);
