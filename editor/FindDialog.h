@@ -22,8 +22,9 @@ class CFindDialog {
 public:
     explicit CFindDialog(IFindView& view) : view(view) {}
 
-    // The window's initialisation and a repeated show: the values into the controls.
+    // The window's initialisation: the values into the controls.
     void OnInit();
+    // Each show (command 1060): the option set, the edit's text kept, both into the controls.
     void SetFromEnds(int value);
     void BringToFront() { view.BringToFront(); }
     // 下検索 (down) / 上検索: read the controls, post the request, continue from the hit.

@@ -15,11 +15,11 @@ public:
     explicit CMainDialog(IMainView& view);
 
     // Window messages, as the Win32 main window maps them.
-    void OnInit();
-    void OnCommand(int id);                            // buttons and accelerator commands
-    void OnListClick(int row);                         // NM_CLICK: the clicked row, -1 for none
-    void OnListDoubleClick();                          // NM_DBLCLK: edit the current row
-    bool OnClose();                                    // true when the window may close
+    void OnInit();             // also the buttons' start states
+    void OnCommand(int id);    // buttons and accelerator commands
+    void OnListClick(int row); // NM_CLICK: the clicked row, -1 for none
+    void OnListDoubleClick();  // NM_DBLCLK: edit the current row
+    bool OnClose(); // true when the window may close; the search dialog is then destroyed
     void OnFindMessage(unsigned message, long lParam); // WM_FIND_*
 
     // Row rendering and the modified state, used by every command.
@@ -61,6 +61,17 @@ public:
     CFindDialog* FindDialog() const { return findDialog; }
 
 private:
+    void EnableRowButtons(bool enabled);
+    void EnableFileButtons(bool enabled);
+    void DisableAfterEmptying();
+    // The checks of the single-position commands; false, after the message, when one fails.
+    bool CheckPosition(const char* several, const char* none);
+    void MoveTo(int to);
+    void ShowClipFailure(ClipResult result);
+    std::string ProposedSaveName() const;
+    bool Matches(int index) const;
+    void ShowHit(int index);
+
     IMainView& view;
     CKmdDataFile dataFile;
     bool modified = false;

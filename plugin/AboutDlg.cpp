@@ -1,15 +1,23 @@
 #include "plugin/Dialogs.h"
 #include "plugin/Module.h"
 #include "plugin/Resource.h"
+#include "winui/DialogBase.h"
 
-INT_PTR CALLBACK AboutDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
-    if (message == WM_COMMAND && (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL)) {
-        EndDialog(dialog, 1);
-        return TRUE;
+namespace {
+class CAboutDialog : public CDialogBase {
+protected:
+    BOOL OnInit() override { return FALSE; }
+    // OK, Enter, Esc and the close box all end it with 1.
+    bool OnCommand(int, int id, HWND) override {
+        if (id != IDOK && id != IDCANCEL)
+            return false;
+        End(1);
+        return true;
     }
-    return 0;
-}
+};
+} // namespace
 
 void ShowAbout(HWND owner) {
-    DialogBoxParamA(g_instance, MAKEINTRESOURCEA(IDD_ABOUT), owner, AboutDlgProc, 0);
+    CAboutDialog dialog;
+    dialog.RunModal(g_instance, IDD_ABOUT, owner);
 }

@@ -3,42 +3,56 @@
 #include "plugin/Dialogs.h"
 #include "plugin/Module.h"
 #include "plugin/Resource.h"
+#include "winui/DialogBase.h"
 
 #include <commctrl.h>
 
 #include <cstring>
 
 namespace {
-// The date record of the open date dialog; one date dialog at a time.
-SYSTEMTIME* g_pickRecord = nullptr;
-
 const char kPickerFormat[] = "'    'yyy'年'M'月'd'日 'dddd";
 
-void InitDialog(HWND dialog, SYSTEMTIME* record) {
-    g_pickRecord = record;
-    HWND picker = GetDlgItem(dialog, IDC_DATE_PICKER);
-    if (record) {
-        SYSTEMTIME start = PickerStartDate(*record);
-        SendMessageA(picker, DTM_SETSYSTEMTIME, GDT_VALID, reinterpret_cast<LPARAM>(&start));
-    }
-    SendMessageA(picker, DTM_SETFORMATA, 0, reinterpret_cast<LPARAM>(kPickerFormat));
-}
+class CDatePickDialog : public CDialogBase {
+public:
+    explicit CDatePickDialog(SYSTEMTIME& record) : record(record) {}
 
-void Confirm(HWND dialog) {
-    if (g_pickRecord) {
+protected:
+    BOOL OnInit() override {
+        HWND picker = Item(IDC_DATE_PICKER);
+        SYSTEMTIME start = PickerStartDate(record);
+        SendMessageA(picker, DTM_SETSYSTEMTIME, GDT_VALID, reinterpret_cast<LPARAM>(&start));
+        SendMessageA(picker, DTM_SETFORMATA, 0, reinterpret_cast<LPARAM>(kPickerFormat));
+        return FALSE;
+    }
+    bool OnCommand(int, int id, HWND) override {
+        if (id == IDOK) {
+            Confirm();
+            return true;
+        }
+        if (id == IDCANCEL) {
+            End(2);
+            return true;
+        }
+        return false;
+    }
+
+private:
+    void Confirm() {
         SYSTEMTIME picked;
         std::memset(&picked, 0, sizeof picked);
-        if (SendDlgItemMessageA(dialog, IDC_DATE_PICKER, DTM_GETSYSTEMTIME, 0,
+        if (SendDlgItemMessageA(window, IDC_DATE_PICKER, DTM_GETSYSTEMTIME, 0,
                                 reinterpret_cast<LPARAM>(&picked)) == GDT_VALID) {
             // The header's weekday comes from this record: take it from the calendar rather
             // than trust every picker to fill it.
             picked.wDayOfWeek =
                 static_cast<WORD>(DayOfWeek(picked.wYear, picked.wMonth, picked.wDay));
-            *g_pickRecord = picked;
+            record = picked;
         }
+        End(1);
     }
-    EndDialog(dialog, 1);
-}
+
+    SYSTEMTIME& record;
+};
 } // namespace
 
 SYSTEMTIME PickerStartDate(const SYSTEMTIME& record) {
@@ -50,35 +64,13 @@ SYSTEMTIME PickerStartDate(const SYSTEMTIME& record) {
     return now;
 }
 
-INT_PTR CALLBACK DatePickDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
-    switch (message) {
-    case WM_INITDIALOG:
-        InitDialog(dialog, reinterpret_cast<SYSTEMTIME*>(lParam));
-        return 0;
-    case WM_COMMAND:
-        if (LOWORD(wParam) == IDOK) {
-            Confirm(dialog);
-            return TRUE;
-        }
-        if (LOWORD(wParam) == IDCANCEL) {
-            EndDialog(dialog, 2);
-            return TRUE;
-        }
-        break;
-    case WM_DESTROY:
-        g_pickRecord = nullptr;
-        break;
-    }
-    return 0;
-}
-
 bool PickDate(HWND owner, SYSTEMTIME& date) {
     // Hosts need not have registered the picker's class; a second registration is harmless.
     INITCOMMONCONTROLSEX icc = {sizeof icc, ICC_DATE_CLASSES};
     InitCommonControlsEx(&icc);
     SYSTEMTIME record = date;
-    if (DialogBoxParamA(g_instance, MAKEINTRESOURCEA(IDD_PICK_DATE), owner, DatePickDlgProc,
-                        reinterpret_cast<LPARAM>(&record)) != 1)
+    CDatePickDialog dialog(record);
+    if (dialog.RunModal(g_instance, IDD_PICK_DATE, owner) != 1)
         return false;
     date = record;
     return true;

@@ -3,11 +3,9 @@
 
 #include "plugin/HostRecords.h"
 
-INT_PTR CALLBACK AboutDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
-INT_PTR CALLBACK HelperDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
-INT_PTR CALLBACK DatePickDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
-
 void ShowAbout(HWND owner);
+// The helper dialog on the host's record; the record is the dialog's own argument, so two
+// helpers (one per host window) never share it.
 void ShowHelper(HWND owner, EditHelperRecord* record);
 // Shows the date dialog on date; true, with date set to the picked day, when confirmed.
 // A dialog that cannot be shown counts as cancelled.

@@ -6,6 +6,7 @@
 #include "plugin/MemoString.h"
 #include "plugin/Menu.h"
 #include "plugin/Module.h"
+#include "winui/MessageBox.h"
 
 #include <cstring>
 
@@ -69,7 +70,7 @@ int WINAPI DrawExSpecification(void* record) {
 }
 
 int WINAPI DrawExConfigure(HWND owner) {
-    MessageBoxA(owner, "設定項目は有りません", "Koyomiru", MB_OK | MB_ICONINFORMATION);
+    ShowMessage(owner, "設定項目は有りません", BOX_INFO);
     return 0;
 }
 

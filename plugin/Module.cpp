@@ -1,6 +1,7 @@
 #include "plugin/Module.h"
 
 #include "plugin/ToolPath.h"
+#include "winui/MessageBox.h"
 
 HINSTANCE g_instance = nullptr;
 char g_toolPath[TOOL_PATH_SIZE] = {};
@@ -8,6 +9,7 @@ char g_toolPath[TOOL_PATH_SIZE] = {};
 extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID) {
     if (reason == DLL_PROCESS_ATTACH) {
         g_instance = instance;
+        SetMessageCaption("Koyomiru");
         char name[TOOL_PATH_SIZE] = {};
         const DWORD n = GetModuleFileNameA(instance, name, TOOL_PATH_SIZE);
         // A cut name could end in another directory: then there is no editor path at all.

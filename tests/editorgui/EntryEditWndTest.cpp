@@ -4,7 +4,7 @@
 #include "editor/win32/EntryEditWnd.h"
 #include "DialogDriver.h"
 #include "EntryUtil.h"
-#include "Win32TestUtil.h"
+#include "GuiUtil.h"
 #include "calendar/Calendar.h"
 #include "data/KmdDataFile.h"
 #include "editor/EntryEditFake.h"

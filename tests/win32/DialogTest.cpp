@@ -33,34 +33,6 @@ std::string Header(const SYSTEMTIME& d, const char* weekday) {
     return text;
 }
 
-// The dialog's size in dialog units, from its client area.
-SIZE DialogUnits(HWND dialog) {
-    RECT r = {0, 0, 4, 8};
-    MapDialogRect(dialog, &r);
-    RECT c;
-    GetClientRect(dialog, &c);
-    return {MulDiv(c.right, 4, r.right), MulDiv(c.bottom, 8, r.bottom)};
-}
-
-// A control's rectangle in dialog units.
-RECT ItemUnits(HWND dialog, int id) {
-    RECT unit = {0, 0, 4, 8};
-    MapDialogRect(dialog, &unit);
-    RECT r;
-    GetWindowRect(GetDlgItem(dialog, id), &r);
-    MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&r), 2);
-    return {MulDiv(r.left, 4, unit.right), MulDiv(r.top, 8, unit.bottom),
-            MulDiv(r.right - r.left, 4, unit.right), MulDiv(r.bottom - r.top, 8, unit.bottom)};
-}
-
-void ExpectUnits(HWND dialog, int id, int x, int y, int w, int h) {
-    const RECT r = ItemUnits(dialog, id);
-    EXPECT_NEAR(r.left, x, 1) << id;
-    EXPECT_NEAR(r.top, y, 1) << id;
-    EXPECT_NEAR(r.right, w, 1) << id;
-    EXPECT_NEAR(r.bottom, h, 1) << id;
-}
-
 class PluginDialogs : public ::testing::Test {
 protected:
     void SetUp() override {

@@ -2,6 +2,7 @@
 // byte by byte, child processes, and screenshots of windows.
 #pragma once
 
+#include "GuiUtil.h"
 #include "plugin/HostRecords.h"
 
 #include <string>
@@ -59,17 +60,3 @@ KmbRecord OnDay(unsigned month, unsigned day, const std::string& name);
 SYSTEMTIME Today();
 // What the generator makes of the chip text for the date, called in this process.
 std::string ExpectedText(const std::string& chipText, const SYSTEMTIME& date);
-
-// Runs a command line, standard output into outFile; the exit code, or -1 when it did not start.
-// The child starts in dir when one is given.
-int RunProcess(const std::string& commandLine, const std::string& outFile,
-               const std::string& dir = std::string());
-
-// Directory of this process's working directory as a Windows path with a trailing backslash.
-std::string WorkDir();
-
-// Saves what the screen shows of the window as screenshots/NAME.png in the working directory.
-bool SaveScreenshot(HWND window, const std::string& name);
-bool SaveScreenRect(const RECT& rect, const std::string& name);
-// Lets posted messages and paints through for about ms milliseconds.
-void Pump(DWORD ms);

@@ -1,6 +1,6 @@
 #include "DialogDriver.h"
 
-#include "Win32TestUtil.h"
+#include "GuiUtil.h"
 
 #include <cstring>
 

@@ -1,6 +1,6 @@
 // Screenshots as PNG files: the screen's pixels under a window, stored uncompressed (deflate's
 // stored blocks), so that no image library is needed.
-#include "Win32TestUtil.h"
+#include "GuiUtil.h"
 
 #include <cstdint>
 #include <fstream>
@@ -58,6 +58,11 @@ std::string Zlib(const std::string& raw) {
     PutBe(z, (b << 16) | a);
     return z;
 }
+const std::string& StartDir() {
+    static const std::string dir = WorkDir();
+    return dir;
+}
+[[maybe_unused]] const std::string& g_startDir = StartDir(); // taken before any test runs
 } // namespace
 
 bool SaveScreenshot(HWND window, const std::string& name) {
@@ -111,8 +116,10 @@ bool SaveScreenRect(const RECT& r, const std::string& name) {
     Chunk(png, "IHDR", header);
     Chunk(png, "IDAT", Zlib(raw));
     Chunk(png, "IEND", std::string());
-    CreateDirectoryA("screenshots", nullptr);
-    std::ofstream out("screenshots/" + name + ".png", std::ios::binary | std::ios::trunc);
+    // Beside the folder the program started in, whatever a file dialog made current since.
+    const std::string dir = StartDir() + "screenshots";
+    CreateDirectoryA(dir.c_str(), nullptr);
+    std::ofstream out(dir + "\\" + name + ".png", std::ios::binary | std::ios::trunc);
     out.write(png.data(), static_cast<std::streamsize>(png.size()));
     return static_cast<bool>(out);
 }

@@ -1,0 +1,6 @@
+// The editor's About box (template 100).
+#pragma once
+
+#include <windows.h>
+
+void ShowEditorAbout(HWND owner);

@@ -1,0 +1,230 @@
+#include "EditorGuiUtil.h"
+
+#include "TestUtil.h"
+#include "editor/Resource.h"
+#include "editor/win32/MainWnd.h"
+
+#include <commctrl.h>
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+namespace {
+BOOL CALLBACK FindMainProc(HWND w, LPARAM found) {
+    if (GetDlgItem(w, IDC_ENTRY_LIST)) {
+        *reinterpret_cast<HWND*>(found) = w;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+std::string Convert(const std::string& text, UINT from, UINT to) {
+    const int n =
+        MultiByteToWideChar(from, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
+    std::wstring wide(static_cast<std::size_t>(n), L'\0');
+    MultiByteToWideChar(from, 0, text.data(), static_cast<int>(text.size()), &wide[0], n);
+    const int m = WideCharToMultiByte(to, 0, wide.data(), n, nullptr, 0, nullptr, nullptr);
+    std::string out(static_cast<std::size_t>(m), '\0');
+    WideCharToMultiByte(to, 0, wide.data(), n, &out[0], m, nullptr, nullptr);
+    return out;
+}
+} // namespace
+
+namespace {
+void SetControl(bool down) {
+    BYTE keys[256];
+    GetKeyboardState(keys);
+    keys[VK_CONTROL] = down ? 0x80 : 0;
+    keys[VK_LCONTROL] = keys[VK_CONTROL];
+    SetKeyboardState(keys);
+}
+} // namespace
+
+HWND FindMainWindow() {
+    HWND found = nullptr;
+    EnumThreadWindows(GetCurrentThreadId(), FindMainProc, reinterpret_cast<LPARAM>(&found));
+    return found;
+}
+
+bool IsMessageBox(HWND dialog) {
+    // Message boxes hold their text in static 0xFFFF and have no list.
+    return GetDlgItem(dialog, 0xFFFF) && !GetDlgItem(dialog, IDC_ENTRY_LIST);
+}
+
+char BoxKind(HWND box) {
+    // The icon static: 0x14 on Windows, 0x440 under Wine.
+    for (int id : {0x14, 0x440}) {
+        HWND icon = GetDlgItem(box, id);
+        if (!icon || !IsWindowVisible(icon))
+            continue;
+        const HICON shown = reinterpret_cast<HICON>(SendMessageA(icon, STM_GETICON, 0, 0));
+        if (!shown)
+            break;
+        if (shown == LoadIconA(nullptr, IDI_HAND))
+            return 'S';
+        if (shown == LoadIconA(nullptr, IDI_QUESTION))
+            return 'Q';
+        if (shown == LoadIconA(nullptr, IDI_EXCLAMATION))
+            return 'W';
+        return '?';
+    }
+    return 'N';
+}
+
+void CEditorScript::OnMain(std::function<void(HWND)> action) {
+    Add([action](HWND) {
+        HWND main = FindMainWindow();
+        if (!main || !IsWindowEnabled(main))
+            return false;
+        Pump(50);
+        action(main);
+        return true;
+    });
+}
+
+void CEditorScript::AnswerBox(const std::string& text, int button, const std::string& shot) {
+    Add([this, text, button, shot](HWND top) {
+        if (!IsMessageBox(top))
+            return false;
+        EXPECT_EQ(WindowText(top), "KmbTool");
+        EXPECT_EQ(ItemText(top, 0xFFFF), text);
+        kinds += BoxKind(top);
+        if (!shot.empty()) {
+            Pump(200);
+            SaveScreenshot(top, shot);
+        }
+        Press(top, button);
+        return true;
+    });
+}
+
+void CEditorScript::OnDialog(std::function<void(HWND)> action) {
+    Add([action](HWND top) {
+        if (IsMessageBox(top) || GetDlgItem(top, IDC_ENTRY_LIST))
+            return false;
+        action(top);
+        return true;
+    });
+}
+
+void CEditorScript::AnswerOverwrite() {
+    Add([](HWND top) {
+        if (!IsMessageBox(top) || WindowText(top) == "KmbTool")
+            return false;
+        Press(top, IDYES);
+        return true;
+    });
+}
+
+void CEditorScript::AnswerFileDialog(const std::string& path, std::string* proposed) {
+    OnDialog([path, proposed](HWND d) {
+        // Wine's explorer-style dialog has its name field in combo box cmb13.
+        if (proposed)
+            *proposed = ItemText(d, 0x47C);
+        if (path.empty()) {
+            Press(d, IDCANCEL);
+            return;
+        }
+        SetDlgItemTextA(d, 0x47C, path.c_str());
+        Press(d, IDOK);
+    });
+}
+
+INT_PTR CEditorScript::Run() {
+    // The editor leaves the folder of its last file dialog current; the test's paths are
+    // relative to its own.
+    char dir[MAX_PATH] = {};
+    GetCurrentDirectoryA(MAX_PATH, dir);
+    const INT_PTR result = RunMainWindow(GetModuleHandleA(nullptr));
+    SetCurrentDirectoryA(dir);
+    SetControl(false);
+    return result;
+}
+
+std::vector<std::vector<std::string>> ListRows(HWND main) {
+    HWND list = GetDlgItem(main, IDC_ENTRY_LIST);
+    std::vector<std::vector<std::string>> rows;
+    const int n = static_cast<int>(SendMessageA(list, LVM_GETITEMCOUNT, 0, 0));
+    for (int i = 0; i < n; ++i) {
+        std::vector<std::string> row;
+        for (int c = 0; c < 13; ++c) {
+            char text[260] = {};
+            LVITEMA item = {};
+            item.iSubItem = c;
+            item.pszText = text;
+            item.cchTextMax = sizeof text;
+            SendMessageA(list, LVM_GETITEMTEXTA, static_cast<WPARAM>(i),
+                         reinterpret_cast<LPARAM>(&item));
+            row.push_back(text);
+        }
+        rows.push_back(row);
+    }
+    return rows;
+}
+
+bool RowSelected(HWND main, int row) {
+    return SendDlgItemMessageA(main, IDC_ENTRY_LIST, LVM_GETITEMSTATE, static_cast<WPARAM>(row),
+                               LVIS_SELECTED) != 0;
+}
+
+void ClickRow(HWND main, int row, bool control) {
+    HWND list = GetDlgItem(main, IDC_ENTRY_LIST);
+    RECT r = {};
+    r.left = LVIR_BOUNDS;
+    SendMessageA(list, LVM_GETITEMRECT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&r));
+    const LPARAM at = MAKELPARAM(r.left + 40, (r.top + r.bottom) / 2);
+    const WPARAM keys = control ? MK_CONTROL : 0;
+    if (control)
+        SetControl(true);
+    PostMessageA(list, WM_LBUTTONDOWN, MK_LBUTTON | keys, at);
+    PostMessageA(list, WM_LBUTTONUP, keys, at);
+    Pump(100);
+    if (control)
+        SetControl(false);
+}
+
+void CEditorScript::Key(std::function<HWND()> target, UINT key, bool control) {
+    Add([target, key, control](HWND) {
+        HWND to = target();
+        if (!to)
+            return false;
+        // The accelerator table reads this thread's Ctrl state when the loop takes the key;
+        // the next step lets it go.
+        SetControl(control);
+        PostMessageA(to, WM_KEYDOWN, key, 1);
+        PostMessageA(to, WM_KEYUP, key, 0xC0000001);
+        return true;
+    });
+}
+
+void CEditorScript::Add(CDialogDriver::Step step) {
+    // Steps run once the loop has taken every posted message, keys included.
+    driver.Add([step](HWND top) {
+        SetControl(false);
+        return step(top);
+    });
+}
+
+std::string MakeLegacyExample(const std::string& name, const std::string& dir) {
+    std::string text = ReadBytes(SourcePath("examples/" + name + ".kmd.txt"));
+    std::string crlf;
+    for (char c : text) {
+        if (c == '\n')
+            crlf += '\r';
+        crlf += c;
+    }
+    const std::string path = dir + "/" + name + ".kmd";
+    WriteBytes(path, Convert(crlf, CP_UTF8, 932));
+    return path;
+}
+
+std::string MakeHolidays2027(const std::string& dir) {
+    const std::string path = dir + "/holidays-2027.kmd";
+    EXPECT_EQ(RunProcess(BinPath("koyomi.exe") + " holidays --text 2027 " + path, "holidays.txt"),
+              0);
+    return path;
+}
+
+std::string ToUtf8(const std::string& cp932) {
+    return Convert(cp932, 932, CP_UTF8);
+}

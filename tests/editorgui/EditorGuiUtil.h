@@ -1,0 +1,63 @@
+// Helpers of the editor's window tests: the real main window run in this process and driven
+// by a script, its list read back, keys and clicks as the window receives them.
+#pragma once
+
+#include "DialogDriver.h"
+#include "GuiUtil.h"
+
+#include <functional>
+#include <string>
+#include <vector>
+
+// The editor's main window of this thread, or null.
+HWND FindMainWindow();
+
+// A script for the main window and the boxes and dialogs it opens; Run() runs the real main
+// window until it closes and returns its result.
+class CEditorScript {
+public:
+    // A step on the main window, once no box or modal dialog is in front of it.
+    void OnMain(std::function<void(HWND main)> action);
+    // A message box with this text: its kind is noted ('S' stop, 'Q' question, 'W' warning,
+    // 'N' no icon), then it is answered with the button.
+    void AnswerBox(const std::string& text, int button, const std::string& screenshot = "");
+    // Any other dialog (file dialogs, About, confirmation): the first one on top that is
+    // neither the main window nor a message box.
+    void OnDialog(std::function<void(HWND dialog)> action);
+    // The open or save dialog: the proposed name noted, the path typed in, OK pressed.
+    void AnswerFileDialog(const std::string& path, std::string* proposed = nullptr);
+    // The save dialog's question whether to replace an existing file: Yes.
+    void AnswerOverwrite();
+
+    // A key-down and key-up posted into the running loop for the window `target` gives (it
+    // waits while that is null), with Ctrl held when asked.
+    void Key(std::function<HWND()> target, UINT key, bool control = false);
+
+    INT_PTR Run();
+    bool AllDone() const { return driver.AllDone(); }
+    bool TimedOut() const { return driver.TimedOut(); }
+    // The kinds of the boxes answered, in order ("QN" = a question, then a plain notice).
+    const std::string& BoxKinds() const { return kinds; }
+
+private:
+    void Add(CDialogDriver::Step step);
+
+    CDialogDriver driver;
+    std::string kinds;
+};
+
+bool IsMessageBox(HWND dialog);
+char BoxKind(HWND box);
+
+// The list view's rows: the thirteen texts of each.
+std::vector<std::vector<std::string>> ListRows(HWND main);
+bool RowSelected(HWND main, int row);
+// A mouse click on a row (with Ctrl held when asked), as the list view receives it.
+void ClickRow(HWND main, int row, bool control = false);
+
+// The legacy text file the build makes of examples/NAME.kmd.txt: code page 932, CR LF.
+std::string MakeLegacyExample(const std::string& name, const std::string& dir);
+// The examples' holidays-2027.kmd, made as the build makes it (koyomi holidays --text).
+std::string MakeHolidays2027(const std::string& dir);
+// The UTF-8 text of code page 932 bytes, and the reverse.
+std::string ToUtf8(const std::string& cp932);

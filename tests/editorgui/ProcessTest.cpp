@@ -1,0 +1,199 @@
+// The real KmbTool.exe: started as a program, two at once, each with its own file; rows
+// copied in one editor and pasted into another.
+#include "EditorGuiUtil.h"
+#include "EntryUtil.h"
+#include "TestUtil.h"
+#include "data/KmdDataFile.h"
+#include "editor/Resource.h"
+
+#include <commctrl.h>
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <vector>
+
+namespace {
+struct Found {
+    DWORD pid;
+    const char* title;
+    HWND window;
+};
+
+BOOL CALLBACK FindTopProc(HWND w, LPARAM lp) {
+    Found* f = reinterpret_cast<Found*>(lp);
+    DWORD pid = 0;
+    GetWindowThreadProcessId(w, &pid);
+    char title[128] = {};
+    GetWindowTextA(w, title, sizeof title);
+    if (pid == f->pid && IsWindowVisible(w) &&
+        (f->title ? std::string(title) == f->title : std::string(title) != "KmbTool")) {
+        f->window = w;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+// A visible top-level window of the process: titled `title`, or any other when null.
+HWND WaitForWindow(DWORD pid, const char* title) {
+    for (int i = 0; i < 200; ++i) {
+        Found f = {pid, title, nullptr};
+        EnumWindows(FindTopProc, reinterpret_cast<LPARAM>(&f));
+        if (f.window)
+            return f.window;
+        Sleep(50);
+    }
+    return nullptr;
+}
+
+int Rows(HWND main) {
+    return static_cast<int>(SendDlgItemMessageA(main, IDC_ENTRY_LIST, LVM_GETITEMCOUNT, 0, 0));
+}
+} // namespace
+
+TEST(KmbToolProgram, TwoEditorsRunSideBySide) {
+    const std::string dir = FreshDir("program");
+    // Two entries in the binary format: a day and a period.
+    const std::string kmb = std::string("\x00\x00\x02\x00\x02\x00\x00\x00", 8) +
+                            std::string("\x10\x01\x00\x00\x00\x00\x04\x00", 8) + "元日" +
+                            std::string("\x1C\x01\x1F\x00\x08\x00\x04\x00", 8) + "毎日";
+    WriteBytes(dir + "/two.kmb", kmb);
+    PROCESS_INFORMATION pi[2] = {};
+    HWND main[2] = {};
+    for (int i = 0; i < 2; ++i) {
+        STARTUPINFOA si = {};
+        si.cb = sizeof si;
+        std::string cmd = BinPath("KmbTool.exe");
+        std::vector<char> line(cmd.begin(), cmd.end());
+        line.push_back(0);
+        ASSERT_TRUE(CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                                   nullptr, &si, &pi[i]));
+        main[i] = WaitForWindow(pi[i].dwProcessId, "KmbTool");
+        ASSERT_NE(main[i], nullptr);
+    }
+    EXPECT_NE(main[0], main[1]);
+    // The first opens a file through its open dialog; the second keeps its empty list.
+    PostMessageA(main[0], WM_COMMAND, IDC_OPEN, 0);
+    HWND open = WaitForWindow(pi[0].dwProcessId, nullptr);
+    ASSERT_NE(open, nullptr);
+    const std::string path = WorkDir() + "tmp_program\\two.kmb";
+    SendDlgItemMessageA(open, 0x47C, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path.c_str()));
+    PostMessageA(open, WM_COMMAND, IDOK, 0);
+    for (int i = 0; i < 100 && Rows(main[0]) != 2; ++i)
+        Sleep(50);
+    EXPECT_EQ(Rows(main[0]), 2);
+    EXPECT_EQ(Rows(main[1]), 0);
+    char text[MAX_PATH] = {};
+    GetDlgItemTextA(main[0], IDC_PATH, text, sizeof text);
+    EXPECT_EQ(std::string(text), path);
+    GetDlgItemTextA(main[1], IDC_PATH, text, sizeof text);
+    EXPECT_EQ(std::string(text), "新規ファイル");
+    // Nothing modified: each closes at once and its program ends.
+    for (int i = 1; i >= 0; --i) {
+        PostMessageA(main[i], WM_CLOSE, 0, 0);
+        EXPECT_EQ(WaitForSingleObject(pi[i].hProcess, 10000), WAIT_OBJECT_0);
+        DWORD code = 1;
+        GetExitCodeProcess(pi[i].hProcess, &code);
+        EXPECT_EQ(code, 0u);
+        if (WaitForSingleObject(pi[i].hProcess, 0) != WAIT_OBJECT_0)
+            TerminateProcess(pi[i].hProcess, 1);
+        CloseHandle(pi[i].hThread);
+        CloseHandle(pi[i].hProcess);
+    }
+}
+
+namespace {
+void PostClick(HWND list, int x, int y) {
+    PostMessageA(list, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
+    PostMessageA(list, WM_LBUTTONUP, 0, MAKELPARAM(x, y));
+}
+
+// Answers the file dialog the other program shows with this path.
+bool AnswerFileDialogOf(DWORD pid, const std::string& path) {
+    HWND dialog = WaitForWindow(pid, nullptr);
+    if (!dialog)
+        return false;
+    SendDlgItemMessageA(dialog, 0x47C, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path.c_str()));
+    PostMessageA(dialog, WM_COMMAND, IDOK, 0);
+    return true;
+}
+
+void WaitUntil(const std::function<bool()>& done) {
+    for (int i = 0; i < 200 && !done(); ++i)
+        Sleep(50);
+}
+} // namespace
+
+TEST(KmbToolProgram, RowsCopiedHerePasteIntoARunningEditor) {
+    const std::string dir = FreshDir("paste");
+    const std::string full = WorkDir() + "tmp_paste\\";
+    CKmdDataFile five, two;
+    const char* names[] = {"Ａ", "Ｂ", "Ｃ", "Ｄ", "Ｅ"};
+    for (unsigned i = 0; i < 5; ++i)
+        five.Add(RawEntry(1 << 4, i + 1, 0, 0, 0, names[i]));
+    two.Add(RawEntry(2 << 4, 3, 0, 0, 0, "節分"));
+    two.Add(RawEntry(0, 0, 0, 1, 1 /* every Sunday */, "日曜"));
+    ASSERT_TRUE(five.Write((dir + "/five.kmb").c_str()));
+    ASSERT_TRUE(two.Write((dir + "/two.kmb").c_str()));
+
+    // The other editor: a program of its own with two.kmb open and row 0 clicked.
+    STARTUPINFOA si = {};
+    si.cb = sizeof si;
+    PROCESS_INFORMATION pi = {};
+    std::string cmd = BinPath("KmbTool.exe");
+    std::vector<char> line(cmd.begin(), cmd.end());
+    line.push_back(0);
+    ASSERT_TRUE(CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                               &si, &pi));
+    HWND other = WaitForWindow(pi.dwProcessId, "KmbTool");
+    ASSERT_NE(other, nullptr);
+    HWND otherList = GetDlgItem(other, IDC_ENTRY_LIST);
+    PostMessageA(other, WM_COMMAND, IDC_OPEN, 0);
+    ASSERT_TRUE(AnswerFileDialogOf(pi.dwProcessId, full + "two.kmb"));
+    WaitUntil([&] { return Rows(other) == 2; });
+    ASSERT_EQ(Rows(other), 2);
+    RECT header = {};
+    GetWindowRect(reinterpret_cast<HWND>(SendMessageA(otherList, LVM_GETHEADER, 0, 0)), &header);
+    PostClick(otherList, 40, header.bottom - header.top + 5);
+    WaitUntil([&] { return IsWindowEnabled(GetDlgItem(other, IDC_PASTE)) != FALSE; });
+
+    // Here: rows 1 and 3 (Ｂ, Ｄ) copied with Ctrl+C.
+    CEditorScript script;
+    script.OnMain([](HWND main) { Press(main, IDC_OPEN); });
+    script.AnswerFileDialog(full + "five.kmb");
+    script.OnMain([](HWND main) {
+        ClickRow(main, 1);
+        ClickRow(main, 3, true);
+    });
+    script.Key([] { return GetDlgItem(FindMainWindow(), IDC_ENTRY_LIST); }, 'C', true);
+    script.OnMain([](HWND main) { PostMessageA(main, WM_CLOSE, 0, 0); });
+    script.Run();
+    EXPECT_TRUE(script.AllDone());
+
+    // There: 貼付 puts them in front of row 0; then it saves and ends.
+    PostMessageA(other, WM_COMMAND, MAKEWPARAM(IDC_PASTE, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(GetDlgItem(other, IDC_PASTE)));
+    WaitUntil([&] { return Rows(other) == 4; });
+    EXPECT_EQ(Rows(other), 4);
+    PostMessageA(other, WM_COMMAND, IDC_SAVE, 0);
+    ASSERT_TRUE(AnswerFileDialogOf(pi.dwProcessId, full + "pasted.kmb"));
+    WaitUntil([&] { return Exists(dir + "/pasted.kmb"); });
+    Sleep(300);
+    PostMessageA(other, WM_CLOSE, 0, 0);
+    EXPECT_EQ(WaitForSingleObject(pi.hProcess, 10000), WAIT_OBJECT_0);
+    TerminateProcess(pi.hProcess, 1);
+    CloseHandle(pi.hThread);
+    CloseHandle(pi.hProcess);
+
+    CKmdDataFile expected;
+    CKmdDate e;
+    for (unsigned i : {1u, 3u}) {
+        five.GetAt(i, e);
+        expected.Add(e);
+    }
+    for (unsigned i : {0u, 1u}) {
+        two.GetAt(i, e);
+        expected.Add(e);
+    }
+    ASSERT_TRUE(expected.Write((dir + "/expected.kmb").c_str()));
+    EXPECT_EQ(ReadBytes(dir + "/pasted.kmb"), ReadBytes(dir + "/expected.kmb"));
+}
