@@ -1,11 +1,14 @@
-# 32-bit Windows build with mingw-w64. The -posix variant: the win32 thread model lacks
+# 32-bit Windows build with mingw-w64 (another processor when KOYOMI_MINGW_ARCH names one).
 # std::mutex, which GoogleTest needs.
+if(NOT KOYOMI_MINGW_ARCH)
+  set(KOYOMI_MINGW_ARCH i686)
+endif()
 set(CMAKE_SYSTEM_NAME Windows)
-set(CMAKE_SYSTEM_PROCESSOR i686)
-set(CMAKE_C_COMPILER   i686-w64-mingw32-gcc-posix)
-set(CMAKE_CXX_COMPILER i686-w64-mingw32-g++-posix)
-set(CMAKE_RC_COMPILER  i686-w64-mingw32-windres)
-set(CMAKE_FIND_ROOT_PATH /usr/i686-w64-mingw32)
+set(CMAKE_SYSTEM_PROCESSOR ${KOYOMI_MINGW_ARCH})
+set(CMAKE_C_COMPILER   ${KOYOMI_MINGW_ARCH}-w64-mingw32-gcc-posix)
+set(CMAKE_CXX_COMPILER ${KOYOMI_MINGW_ARCH}-w64-mingw32-g++-posix)
+set(CMAKE_RC_COMPILER  ${KOYOMI_MINGW_ARCH}-w64-mingw32-windres)
+set(CMAKE_FIND_ROOT_PATH /usr/${KOYOMI_MINGW_ARCH}-w64-mingw32)
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
