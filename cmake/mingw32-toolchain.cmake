@@ -1,5 +1,5 @@
 # 32-bit Windows build with mingw-w64 (another processor when KOYOMI_MINGW_ARCH names one).
-# std::mutex, which GoogleTest needs.
+# The -posix variant: the win32 thread model lacks std::mutex, which GoogleTest needs.
 if(NOT KOYOMI_MINGW_ARCH)
   set(KOYOMI_MINGW_ARCH i686)
 endif()
