@@ -1,12 +1,16 @@
 // The legacy text data file: one entry per line, eight fields, "#" comments.
 #include "data/KmdDataFile.h"
 
+#include "platform/Files.h"
+
 #include <cerrno>
 #include <climits>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <exception>
+#include <vector>
 
 namespace {
 constexpr int LINE_BUFFER = 1024;
@@ -242,16 +246,48 @@ private:
 };
 } // namespace
 
-bool CKmdDataFile::ImportText(const char* path) {
-    // A folder opens for reading natively and would import as an empty file.
-    if (!path || !FileExists(path))
-        return false;
-    std::FILE* f = std::fopen(path, "rb");
-    if (!f)
-        return false;
-    entries.clear();
-    importStopLine = 0;
+namespace {
+// The lines of the file into entries; the 1-based line at which the import stopped, 0 when
+// it read to the end.
+unsigned ImportLines(std::FILE* f, std::vector<CKmdDate>& entries);
+} // namespace
 
+bool CKmdDataFile::ImportText(const char* path) {
+    // A folder opens for reading natively and would import as an empty file; a device or a
+    // FIFO would never end.
+    OpenFailure opened;
+    std::FILE* f = OpenRegularFile(path, &opened);
+    if (!f) {
+        loadFailure = opened == OPEN_MISSING       ? LOAD_MISSING
+                      : opened == OPEN_NOT_REGULAR ? LOAD_NOT_REGULAR
+                                                   : LOAD_UNREADABLE;
+        return false;
+    }
+    // Imported aside and swapped in at the end, so that running out of memory on a huge
+    // file leaves the list as it was.
+    std::vector<CKmdDate> imported;
+    unsigned stopLine = 0;
+    bool complete = true;
+    try {
+        stopLine = ImportLines(f, imported);
+    } catch (const std::exception&) {
+        complete = false;
+    }
+    std::fclose(f);
+    if (!complete) {
+        loadFailure = LOAD_TOO_LARGE;
+        return false;
+    }
+    loadFailure = LOAD_OK;
+    entries.swap(imported);
+    importStopLine = stopLine;
+    MarkHolidays(0);
+    return true;
+}
+
+namespace {
+unsigned ImportLines(std::FILE* f, std::vector<CKmdDate>& entries) {
+    unsigned importStopLine = 0;
     CTextReader reader(f);
     CLineScanner scanner;
     char line[LINE_BUFFER];
@@ -269,7 +305,6 @@ bool CKmdDataFile::ImportText(const char* path) {
         if (r == CLineScanner::LINE_ADD)
             entries.push_back(entry);
     }
-    std::fclose(f);
-    MarkHolidays(0);
-    return true;
+    return importStopLine;
 }
+} // namespace

@@ -1,14 +1,13 @@
 // The main mode: the text a chip shows for a date, built by the plug-in's own generator.
 #include "calendar/Calendar.h"
 #include "platform/Clock.h"
+#include "platform/Files.h"
 #include "plugin/MemoString.h"
 #include "tools/koyomi/Commands.h"
 #include "tools/koyomi/Common.h"
 
 #include <cstdio>
 #include <cstring>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 #ifdef _WIN32
@@ -114,6 +113,30 @@ int Parse(int argc, char** argv, Options& o) {
     return 0;
 }
 
+// The chip text from a file: a regular file only, since a folder, a device or a FIFO would
+// fail, never end or never arrive. False with a message.
+bool ReadChipFile(const std::string& path, std::string& chip) {
+    OpenFailure why;
+    std::FILE* in = OpenRegularFile(path.c_str(), &why);
+    if (!in) {
+        std::fprintf(stderr, "koyomi: cannot read the chip text \"%s\": %s\n", path.c_str(),
+                     why == OPEN_MISSING       ? "no such file"
+                     : why == OPEN_NOT_REGULAR ? "not a regular file"
+                                               : "access refused");
+        return false;
+    }
+    char chunk[65536];
+    std::size_t got;
+    while ((got = std::fread(chunk, 1, sizeof chunk, in)) > 0)
+        chip.append(chunk, got);
+    const bool failed = std::ferror(in) != 0;
+    std::fclose(in);
+    if (failed)
+        std::fprintf(stderr, "koyomi: cannot read the chip text \"%s\": read error\n",
+                     path.c_str());
+    return !failed;
+}
+
 // One newline for each CR LF and each lone LF, a newline at the end.
 std::string ForTerminal(const std::string& cp932) {
     const std::string utf8 = Cp932ToUtf8(cp932);
@@ -138,12 +161,8 @@ int RunDayText(int argc, char** argv) {
 
     std::string chip;
     if (o.haveChip) {
-        std::ifstream in(o.chipFile, std::ios::binary);
-        if (!in) {
-            std::fprintf(stderr, "koyomi: cannot read the chip text \"%s\"\n", o.chipFile.c_str());
+        if (!ReadChipFile(o.chipFile, chip))
             return EXIT_LOAD_FAILED;
-        }
-        chip.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
     } else {
         for (std::size_t i = 0; i < o.paths.size(); ++i) {
             if (i != 0)

@@ -80,7 +80,13 @@ int RunConvert(int argc, char** argv) {
     CKmdDataFile file;
     if (!Load(file, argv[0]))
         return EXIT_LOAD_FAILED;
-    MakeBackup(argv[1]);
+    // Without a whole backup the old OUT is not overwritten: the previous generation is
+    // never lost.
+    if (!MakeBackup(argv[1])) {
+        std::fprintf(stderr, "koyomi convert: cannot make the backup %s; %s was not written\n",
+                     BackupName(argv[1]).c_str(), argv[1]);
+        return EXIT_LOAD_FAILED;
+    }
     if (!file.Write(argv[1])) {
         std::fprintf(stderr, "koyomi convert: cannot write %s\n", argv[1]);
         return EXIT_LOAD_FAILED;
