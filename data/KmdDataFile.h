@@ -41,6 +41,10 @@ public:
     bool ImportText(const char* path);
     // After ImportText: the 1-based line at which the import stopped, 0 when it read to the end.
     unsigned GetImportStopLine() const { return importStopLine; }
+    // The bytes of that line read before the import stopped: 0 when the whole line was left
+    // out; more when a line longer than the reader's 1023 bytes stopped in a later piece, after
+    // its first piece may have given an entry.
+    unsigned GetImportStopOffset() const { return importStopOffset; }
     LoadFailure GetLoadFailure() const { return loadFailure; }
 
     void MarkHolidays(unsigned firstIndex);
@@ -69,6 +73,7 @@ private:
     bool findActive;
     std::uint32_t version;
     unsigned importStopLine = 0;
+    unsigned importStopOffset = 0;
     LoadFailure loadFailure = LOAD_OK;
 };
 

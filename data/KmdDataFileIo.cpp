@@ -6,7 +6,6 @@
 #include <algorithm>
 #include <cstdio>
 #include <exception>
-#include <memory>
 #include <sstream>
 #include <string>
 
@@ -22,11 +21,6 @@ void WriteUint32(std::ostream& out, std::uint32_t v) {
                                 static_cast<unsigned char>(v >> 24)};
     out.write(reinterpret_cast<const char*>(b), 4);
 }
-
-struct FileCloser {
-    void operator()(std::FILE* f) const { std::fclose(f); }
-};
-typedef std::unique_ptr<std::FILE, FileCloser> FilePtr;
 
 LoadFailure FromOpen(OpenFailure why) {
     switch (why) {
@@ -61,36 +55,32 @@ std::size_t RecordsPresent(const unsigned char* p, std::size_t n, std::uint32_t 
 // receives records only when the header was sound.
 bool CKmdDataFile::ReadRecords(const char* path, std::vector<CKmdDate>& out) {
     OpenFailure opened;
-    FilePtr in(OpenRegularFile(path, &opened));
-    if (!in) {
+    CRegularFile in;
+    if (!in.Open(path, &opened)) {
         loadFailure = FromOpen(opened);
         return false;
     }
-    // The version is tested before the rest is read: a chip line naming a large file of
-    // another kind must not make the reader hold all of it.
-    unsigned char head[4];
-    if (std::fread(head, 1, 4, in.get()) != 4) {
-        loadFailure = std::ferror(in.get()) ? LOAD_UNREADABLE : LOAD_NOT_DATA_FILE;
-        return false;
-    }
-    const std::uint32_t fileVersion = Uint32At(head);
-    // The two halves are tested apart; both failures look the same to the caller.
-    if ((fileVersion >> 16) != 2 || (fileVersion & 0xFFFF) != 0) {
-        loadFailure = LOAD_NOT_DATA_FILE;
-        return false;
-    }
-    // Read in chunks, the string growing as the bytes arrive: no size the file or the system
-    // states is trusted to size memory.
-    std::string bytes(reinterpret_cast<const char*>(head), 4);
+    // The version is tested on the first chunk, before the rest is read: a chip line naming a
+    // large file of another kind must not make the reader hold all of it. The string grows as
+    // the bytes arrive: no size the file or the system states is trusted to size memory.
     char chunk[65536];
-    std::size_t got;
-    while ((got = std::fread(chunk, 1, sizeof chunk, in.get())) > 0)
-        bytes.append(chunk, got);
-    if (std::ferror(in.get())) {
-        loadFailure = LOAD_UNREADABLE;
-        return false;
+    std::string bytes;
+    for (long got; (got = in.Read(chunk, sizeof chunk)) != 0;) {
+        if (got < 0) {
+            loadFailure = LOAD_UNREADABLE;
+            return false;
+        }
+        bytes.append(chunk, static_cast<std::size_t>(got));
+        // The two halves are tested apart; both failures look the same to the caller.
+        if (bytes.size() >= 4) {
+            const std::uint32_t fileVersion =
+                Uint32At(reinterpret_cast<const unsigned char*>(bytes.data()));
+            if ((fileVersion >> 16) != 2 || (fileVersion & 0xFFFF) != 0) {
+                loadFailure = LOAD_NOT_DATA_FILE;
+                return false;
+            }
+        }
     }
-    in.reset();
     const unsigned char* p = reinterpret_cast<const unsigned char*>(bytes.data());
     const std::size_t n = bytes.size();
     if (n < 8) {

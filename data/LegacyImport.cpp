@@ -22,9 +22,9 @@ public:
     explicit CTextReader(std::FILE* f) : file(f) {}
 
     // As fgets with a buffer of `size`: at most size - 1 bytes up to and including a line
-    // feed, then a NUL. False at the end of the file with nothing read. `sawLineFeed` tells
+    // feed, then a NUL. Returns the bytes read, 0 at the end of the file. `sawLineFeed` tells
     // whether the read consumed a line feed (the next read starts a new line of the file).
-    bool ReadLine(char* buf, int size, bool& sawLineFeed) {
+    int ReadLine(char* buf, int size, bool& sawLineFeed) {
         int n = 0;
         sawLineFeed = false;
         while (n < size - 1) {
@@ -38,7 +38,7 @@ public:
             }
         }
         buf[n] = 0;
-        return n > 0;
+        return n;
     }
 
 private:
@@ -247,9 +247,12 @@ private:
 } // namespace
 
 namespace {
-// The lines of the file into entries; the 1-based line at which the import stopped, 0 when
-// it read to the end.
-unsigned ImportLines(std::FILE* f, std::vector<CKmdDate>& entries);
+struct ImportStop {
+    unsigned line = 0;   // 1-based; 0 when the import read to the end
+    unsigned offset = 0; // bytes of that line read (and scanned) before the piece that stopped
+};
+// The lines of the file into entries, and where the import stopped.
+ImportStop ImportLines(std::FILE* f, std::vector<CKmdDate>& entries);
 } // namespace
 
 bool CKmdDataFile::ImportText(const char* path) {
@@ -266,10 +269,10 @@ bool CKmdDataFile::ImportText(const char* path) {
     // Imported aside and swapped in at the end, so that running out of memory on a huge
     // file leaves the list as it was.
     std::vector<CKmdDate> imported;
-    unsigned stopLine = 0;
+    ImportStop stop;
     bool complete = true;
     try {
-        stopLine = ImportLines(f, imported);
+        stop = ImportLines(f, imported);
     } catch (const std::exception&) {
         complete = false;
     }
@@ -280,31 +283,41 @@ bool CKmdDataFile::ImportText(const char* path) {
     }
     loadFailure = LOAD_OK;
     entries.swap(imported);
-    importStopLine = stopLine;
+    importStopLine = stop.line;
+    importStopOffset = stop.offset;
     MarkHolidays(0);
     return true;
 }
 
 namespace {
-unsigned ImportLines(std::FILE* f, std::vector<CKmdDate>& entries) {
-    unsigned importStopLine = 0;
+ImportStop ImportLines(std::FILE* f, std::vector<CKmdDate>& entries) {
+    ImportStop stop;
     CTextReader reader(f);
     CLineScanner scanner;
     char line[LINE_BUFFER];
     unsigned lineNumber = 1; // of the file, whatever the pieces a long line is read in
+    unsigned offset = 0;     // into that line: a line longer than the buffer comes in pieces
     bool sawLineFeed = false;
-    for (; reader.ReadLine(line, sizeof line, sawLineFeed); lineNumber += sawLineFeed ? 1 : 0) {
+    for (int n; (n = reader.ReadLine(line, sizeof line, sawLineFeed)) > 0;) {
         // A NUL ends the text of the read, as fgets and strlen see it.
         CKmdDate entry;
         const CLineScanner::Outcome r = scanner.Scan(line, std::strlen(line), entry);
         if (r == CLineScanner::IMPORT_STOP) {
-            // The lines from here on are not imported; the caller can tell the user where.
-            importStopLine = lineNumber;
+            // The rest is not imported; the caller can tell the user where. A later piece of
+            // a long line stops after the earlier pieces may have given an entry.
+            stop.line = lineNumber;
+            stop.offset = offset;
             break;
         }
         if (r == CLineScanner::LINE_ADD)
             entries.push_back(entry);
+        if (sawLineFeed) {
+            ++lineNumber;
+            offset = 0;
+        } else {
+            offset += static_cast<unsigned>(n);
+        }
     }
-    return importStopLine;
+    return stop;
 }
 } // namespace

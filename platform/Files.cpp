@@ -58,12 +58,13 @@ FileKind KindOfFile(const char* path) {
     return type == FILE_TYPE_DISK ? FILE_REGULAR : FILE_OTHER;
 }
 
-std::FILE* OpenRegularFile(const char* path, OpenFailure* why) {
+bool CRegularFile::Open(const char* path, OpenFailure* why) {
     OpenFailure dummy;
     OpenFailure& reason = why ? *why : dummy;
+    Close();
     reason = OPEN_MISSING;
     if (!path || !path[0])
-        return nullptr;
+        return false;
     HANDLE h = CreateFileA(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                            OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (h == INVALID_HANDLE_VALUE) {
@@ -75,17 +76,39 @@ std::FILE* OpenRegularFile(const char* path, OpenFailure* why) {
             reason = OPEN_NOT_REGULAR; // a folder, or a device that refused us
         else
             reason = OPEN_UNREADABLE;
-        return nullptr;
+        return false;
     }
     // A serial port, a console or a pipe whose server never writes would block the first read.
     if (GetFileType(h) != FILE_TYPE_DISK) {
         CloseHandle(h);
         reason = OPEN_NOT_REGULAR;
-        return nullptr;
+        return false;
     }
-    std::FILE* f = StreamOf(h, _O_RDONLY | _O_BINARY, "rb");
-    reason = f ? OPEN_OK : OPEN_UNREADABLE;
-    return f;
+    handle = h;
+    reason = OPEN_OK;
+    return true;
+}
+
+long CRegularFile::Read(void* buffer, std::size_t size) {
+    if (!handle)
+        return -1;
+    DWORD got = 0;
+    const DWORD want = size > 0x40000000 ? 0x40000000 : static_cast<DWORD>(size);
+    if (!ReadFile(static_cast<HANDLE>(handle), buffer, want, &got, nullptr))
+        return -1;
+    return static_cast<long>(got);
+}
+
+std::FILE* CRegularFile::ToStream() {
+    HANDLE h = static_cast<HANDLE>(handle);
+    handle = nullptr;
+    return h ? StreamOf(h, _O_RDONLY | _O_BINARY, "rb") : nullptr;
+}
+
+void CRegularFile::Close() {
+    if (handle)
+        CloseHandle(static_cast<HANDLE>(handle));
+    handle = nullptr;
 }
 
 std::FILE* CreateFreshFile(const std::string& near, std::string& created) {
@@ -118,35 +141,53 @@ FileKind KindOfFile(const char* path) {
     return S_ISREG(st.st_mode) ? FILE_REGULAR : FILE_OTHER;
 }
 
-std::FILE* OpenRegularFile(const char* path, OpenFailure* why) {
+bool CRegularFile::Open(const char* path, OpenFailure* why) {
     OpenFailure dummy;
     OpenFailure& reason = why ? *why : dummy;
+    Close();
     reason = OPEN_MISSING;
     if (!path || !path[0])
-        return nullptr;
-    // Non-blocking, so that opening a FIFO does not wait for a writer.
-    const int fd = open(path, O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
-    if (fd < 0) {
+        return false;
+    // Non-blocking, so that opening a FIFO does not wait for a writer; for a regular file the
+    // flag changes nothing and may stay.
+    const int opened = open(path, O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    if (opened < 0) {
         reason = errno == ENOENT || errno == ENOTDIR || errno == ENAMETOOLONG ? OPEN_MISSING
                  : KindOfFile(path) == FILE_OTHER                             ? OPEN_NOT_REGULAR
                                                                               : OPEN_UNREADABLE;
-        return nullptr;
+        return false;
     }
     struct stat st;
-    if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-        close(fd);
+    if (fstat(opened, &st) != 0 || !S_ISREG(st.st_mode)) {
+        close(opened);
         reason = OPEN_NOT_REGULAR;
-        return nullptr;
+        return false;
     }
-    const int flags = fcntl(fd, F_GETFL);
-    if (flags == -1 || fcntl(fd, F_SETFL, flags & ~O_NONBLOCK) == -1) {
+    fd = opened;
+    reason = OPEN_OK;
+    return true;
+}
+
+long CRegularFile::Read(void* buffer, std::size_t size) {
+    if (fd < 0)
+        return -1;
+    ssize_t got;
+    do
+        got = read(fd, buffer, size);
+    while (got < 0 && errno == EINTR);
+    return static_cast<long>(got);
+}
+
+std::FILE* CRegularFile::ToStream() {
+    const int f = fd;
+    fd = -1;
+    return f >= 0 ? StreamOf(f, "rb") : nullptr;
+}
+
+void CRegularFile::Close() {
+    if (fd >= 0)
         close(fd);
-        reason = OPEN_UNREADABLE;
-        return nullptr;
-    }
-    std::FILE* f = StreamOf(fd, "rb");
-    reason = f ? OPEN_OK : OPEN_UNREADABLE;
-    return f;
+    fd = -1;
 }
 
 std::FILE* CreateFreshFile(const std::string& near, std::string& created) {
@@ -178,4 +219,18 @@ bool CloseWrittenFile(std::FILE* file) {
         return false;
     const bool written = std::fflush(file) == 0 && !std::ferror(file);
     return std::fclose(file) == 0 && written;
+}
+
+CRegularFile::~CRegularFile() {
+    Close();
+}
+
+std::FILE* OpenRegularFile(const char* path, OpenFailure* why) {
+    CRegularFile file;
+    if (!file.Open(path, why))
+        return nullptr;
+    std::FILE* stream = file.ToStream();
+    if (!stream && why)
+        *why = OPEN_UNREADABLE;
+    return stream;
 }

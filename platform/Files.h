@@ -3,6 +3,7 @@
 // that hang or mislead a reader, so they are refused before the first byte moves.
 #pragma once
 
+#include <cstddef>
 #include <cstdio>
 #include <string>
 
@@ -14,9 +15,34 @@ FileKind KindOfFile(const char* path);
 
 enum OpenFailure { OPEN_OK, OPEN_MISSING, OPEN_NOT_REGULAR, OPEN_UNREADABLE };
 
-// Opens path for binary reading when it is a regular file; null otherwise, with the reason
-// in *why when given. The type is checked on the opened file, so nothing swapped in between
-// is read, and opening never waits for a writer (a FIFO, a pipe's server).
+// A regular file open for reading. The type is checked on the opened file, so nothing swapped
+// in between is read, and opening never waits for a writer (a FIFO, a pipe's server).
+class CRegularFile {
+public:
+    CRegularFile() = default;
+    ~CRegularFile();
+    CRegularFile(const CRegularFile&) = delete;
+    CRegularFile& operator=(const CRegularFile&) = delete;
+
+    // False, with the reason in *why when given, unless path is a regular file opened.
+    bool Open(const char* path, OpenFailure* why = nullptr);
+    // Up to size bytes into buffer: the count read, 0 at the end, -1 on a read error.
+    long Read(void* buffer, std::size_t size);
+    // The open file as a stdio stream for binary reading, to be closed with fclose; this
+    // object no longer holds it. Null (and the file closed) when no stream could be made.
+    std::FILE* ToStream();
+
+private:
+    void Close();
+#ifdef _WIN32
+    void* handle = nullptr;
+#else
+    int fd = -1;
+#endif
+};
+
+// Opens path as a stdio stream for binary reading when it is a regular file; null otherwise,
+// with the reason in *why when given.
 std::FILE* OpenRegularFile(const char* path, OpenFailure* why = nullptr);
 
 // Creates a new file for binary writing beside `near` under a name no file had: near + ".tmp~",

@@ -137,6 +137,21 @@ bool ReadChipFile(const std::string& path, std::string& chip) {
     return !failed;
 }
 
+const char* Why(LoadFailure why) {
+    switch (why) {
+    case LOAD_MISSING:
+        return "no such file";
+    case LOAD_NOT_REGULAR:
+        return "not a regular file";
+    case LOAD_NOT_DATA_FILE:
+        return "not a data file of this version";
+    case LOAD_TOO_LARGE:
+        return "too large to load";
+    default:
+        return "cannot be read";
+    }
+}
+
 // One newline for each CR LF and each lone LF, a newline at the end.
 std::string ForTerminal(const std::string& cp932) {
     const std::string utf8 = Cp932ToUtf8(cp932);
@@ -181,7 +196,12 @@ int RunDayText(int argc, char** argv) {
 
     // As the plug-in hands its text over: the generator fills a local-memory slot.
     HLOCAL slot = nullptr;
-    const int length = MakeMemoString(chip.c_str(), date, &slot);
+    std::vector<SkippedFile> skipped;
+    const int length = MakeMemoString(chip.c_str(), date, &slot, &skipped);
+    // The chip's text stays the plug-in's; what it silently left out is told beside it.
+    for (const SkippedFile& s : skipped)
+        std::fprintf(stderr, "koyomi: warning: %s: %s; it adds nothing\n", s.path.c_str(),
+                     Why(s.why));
     std::string text;
     if (slot) {
         if (const char* p = static_cast<const char*>(LocalLock(slot))) {

@@ -14,11 +14,18 @@ bool Load(CKmdDataFile& file, const std::string& path) {
         PutText(stderr, "ファイルの読込に失敗しました。\n");
         return false;
     }
-    if (imported && file.GetImportStopLine() != 0)
-        std::fprintf(stderr,
-                     "koyomi: %s: import stopped at line %u; that line and the lines after it "
-                     "were not imported\n",
-                     path.c_str(), file.GetImportStopLine());
+    if (imported && file.GetImportStopLine() != 0) {
+        if (file.GetImportStopOffset() == 0)
+            std::fprintf(stderr,
+                         "koyomi: %s: import stopped at line %u; that line and the lines after "
+                         "it were not imported\n",
+                         path.c_str(), file.GetImportStopLine());
+        else
+            std::fprintf(stderr,
+                         "koyomi: %s: import stopped in line %u after its first %u bytes; the "
+                         "rest of that line and the lines after it were not imported\n",
+                         path.c_str(), file.GetImportStopLine(), file.GetImportStopOffset());
+    }
     return true;
 }
 
