@@ -3,14 +3,13 @@
 #pragma once
 
 #include "calendar/KmdHoliday.h"
+#include "data/KmbLayout.h"
 #include "data/KmdDate.h"
 #include "platform/Platform.h"
 
 #include <cstdint>
 #include <string>
 #include <vector>
-
-constexpr std::uint32_t FILE_VERSION = 0x20000;
 
 // Why the last Append, Read or ImportText added nothing.
 enum LoadFailure {

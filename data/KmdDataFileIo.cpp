@@ -1,4 +1,4 @@
-// Binary data file: version (4 bytes, 0x20000), count (4 bytes), then count records.
+// The binary data file of data/KmbLayout.h.
 #include "data/KmdDataFile.h"
 
 #include "platform/Files.h"
@@ -10,17 +10,6 @@
 #include <string>
 
 namespace {
-std::uint32_t Uint32At(const unsigned char* b) {
-    return static_cast<std::uint32_t>(b[0]) | (static_cast<std::uint32_t>(b[1]) << 8) |
-           (static_cast<std::uint32_t>(b[2]) << 16) | (static_cast<std::uint32_t>(b[3]) << 24);
-}
-
-void WriteUint32(std::ostream& out, std::uint32_t v) {
-    const unsigned char b[4] = {static_cast<unsigned char>(v), static_cast<unsigned char>(v >> 8),
-                                static_cast<unsigned char>(v >> 16),
-                                static_cast<unsigned char>(v >> 24)};
-    out.write(reinterpret_cast<const char*>(b), 4);
-}
 
 LoadFailure FromOpen(OpenFailure why) {
     switch (why) {
@@ -38,14 +27,14 @@ LoadFailure FromOpen(OpenFailure why) {
 // a damaged count costs nothing.
 std::size_t RecordsPresent(const unsigned char* p, std::size_t n, std::uint32_t count) {
     std::size_t present = 0;
-    for (std::size_t at = 8; present < count;) {
+    for (std::size_t at = KMB_HEADER_SIZE; present < count;) {
         ++present;
-        if (n - at < 8)
+        if (n - at < RECORD_HEAD_SIZE)
             break;
-        const std::size_t length = p[at + 6] | (p[at + 7] << 8);
-        if (n - at - 8 < length)
+        const std::size_t length = GetLe16(p + at + RECORD_LENGTH_OFFSET);
+        if (n - at - RECORD_HEAD_SIZE < length)
             break;
-        at += 8 + length;
+        at += RECORD_HEAD_SIZE + length;
     }
     return present;
 }
@@ -74,7 +63,7 @@ bool CKmdDataFile::ReadRecords(const char* path, std::vector<CKmdDate>& out) {
         // The two halves are tested apart; both failures look the same to the caller.
         if (bytes.size() >= 4) {
             const std::uint32_t fileVersion =
-                Uint32At(reinterpret_cast<const unsigned char*>(bytes.data()));
+                GetLe32(reinterpret_cast<const unsigned char*>(bytes.data()) + KMB_VERSION_OFFSET);
             if ((fileVersion >> 16) != 2 || (fileVersion & 0xFFFF) != 0) {
                 loadFailure = LOAD_NOT_DATA_FILE;
                 return false;
@@ -83,11 +72,11 @@ bool CKmdDataFile::ReadRecords(const char* path, std::vector<CKmdDate>& out) {
     }
     const unsigned char* p = reinterpret_cast<const unsigned char*>(bytes.data());
     const std::size_t n = bytes.size();
-    if (n < 8) {
+    if (n < KMB_HEADER_SIZE) {
         loadFailure = LOAD_NOT_DATA_FILE;
         return false;
     }
-    const std::size_t present = RecordsPresent(p, n, Uint32At(p + 4));
+    const std::size_t present = RecordsPresent(p, n, GetLe32(p + KMB_COUNT_OFFSET));
     if (present > out.max_size() - out.size()) {
         loadFailure = LOAD_TOO_LARGE;
         return false;
@@ -98,7 +87,7 @@ bool CKmdDataFile::ReadRecords(const char* path, std::vector<CKmdDate>& out) {
     const std::size_t needed = out.size() + present;
     if (needed > out.capacity())
         out.reserve(std::max(needed, std::min(out.max_size(), 2 * out.capacity())));
-    std::size_t at = 8;
+    std::size_t at = KMB_HEADER_SIZE;
     for (std::size_t i = 0; i < present; ++i) {
         bool whole;
         out.emplace_back();
@@ -158,8 +147,10 @@ bool CKmdDataFile::Write(const char* path) const {
     std::string bytes;
     try {
         std::ostringstream image;
-        WriteUint32(image, FILE_VERSION);
-        WriteUint32(image, static_cast<std::uint32_t>(entries.size()));
+        unsigned char header[KMB_HEADER_SIZE];
+        PutLe32(header + KMB_VERSION_OFFSET, FILE_VERSION);
+        PutLe32(header + KMB_COUNT_OFFSET, static_cast<std::uint32_t>(entries.size()));
+        image.write(reinterpret_cast<const char*>(header), sizeof header);
         for (const CKmdDate& e : entries)
             e.WriteTo(image);
         bytes = image.str();

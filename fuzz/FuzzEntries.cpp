@@ -18,7 +18,7 @@ bool Store(const std::string& path, const unsigned char* data, std::size_t size)
 }
 
 std::string Image(const CKmdDate& e) {
-    unsigned char b[134];
+    unsigned char b[CKmdDate::PackedSize()];
     e.Pack(b, sizeof b);
     return std::string(reinterpret_cast<char*>(b), sizeof b);
 }
@@ -82,7 +82,7 @@ bool InSetterRanges(const CKmdDataFile& file) {
             e.GetEndDay() > 31 || e.GetWeekday() > 7 || f.GetWeek() > 5 || f.GetType() > 8 ||
             (f.GetWord() & 0xC000) != 0)
             return false;
-        unsigned char b[134];
+        unsigned char b[CKmdDate::PackedSize()];
         e.Pack(b, sizeof b);
         if (b[3] > 7) // no high nibble in the weekday byte
             return false;

@@ -33,7 +33,7 @@ inline std::string Record(unsigned months, unsigned startDay, unsigned endDay, u
 }
 
 inline std::string Image(const CKmdDate& e) {
-    unsigned char buf[134];
+    unsigned char buf[CKmdDate::PackedSize()];
     e.Pack(buf, sizeof buf);
     return std::string(reinterpret_cast<char*>(buf), sizeof buf);
 }

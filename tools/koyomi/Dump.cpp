@@ -47,7 +47,7 @@ int RunDump(int argc, char** argv) {
     for (int i = 0; i < file.GetCount(); ++i) {
         CKmdDate e;
         file.GetAt(static_cast<unsigned>(i), e);
-        unsigned char image[134];
+        unsigned char image[CKmdDate::PackedSize()];
         e.Pack(image, sizeof image);
         std::printf("%02X %u %u %02X %04X ", image[0], image[1], image[2], image[3],
                     static_cast<unsigned>(e.GetFlags().GetWord()));
