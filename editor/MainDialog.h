@@ -61,6 +61,17 @@ public:
     CFindDialog* FindDialog() const { return findDialog; }
 
 private:
+    void EnableRowButtons(bool enabled);
+    void EnableFileButtons(bool enabled);
+    void DisableAfterEmptying();
+    // The checks of the single-position commands; false, after the message, when one fails.
+    bool CheckPosition(const char* several, const char* none);
+    void MoveTo(int to);
+    void ShowClipFailure(ClipResult result);
+    std::string ProposedSaveName() const;
+    bool Matches(int index) const;
+    void ShowHit(int index);
+
     IMainView& view;
     CKmdDataFile dataFile;
     bool modified = false;

@@ -1,5 +1,6 @@
 #include "TestUtil.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <fstream>
 #include <iterator>
@@ -103,4 +104,31 @@ std::string SourcePath(const std::string& relative) {
 
 std::string BinPath(const std::string& name) {
     return HostPath(std::string(KOYOMI_BIN_DIR) + "/" + name);
+}
+
+std::vector<std::string> FilesIn(const std::string& dir) {
+    std::vector<std::string> files;
+#ifdef _WIN32
+    WIN32_FIND_DATAA fd;
+    HANDLE h = FindFirstFileA((dir + "\\*").c_str(), &fd);
+    if (h != INVALID_HANDLE_VALUE) {
+        do
+            if (!(fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+                files.push_back(dir + "\\" + fd.cFileName);
+        while (FindNextFileA(h, &fd));
+        FindClose(h);
+    }
+#else
+    if (DIR* d = opendir(dir.c_str())) {
+        while (dirent* e = readdir(d)) {
+            struct stat st;
+            const std::string p = dir + "/" + e->d_name;
+            if (stat(p.c_str(), &st) == 0 && S_ISREG(st.st_mode))
+                files.push_back(p);
+        }
+        closedir(d);
+    }
+#endif
+    std::sort(files.begin(), files.end());
+    return files;
 }

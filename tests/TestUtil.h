@@ -11,5 +11,7 @@ std::string ReadBytes(const std::string& path);
 bool Exists(const std::string& path);
 // A file of the source tree, as a path this program can open (Z: under Wine).
 std::string SourcePath(const std::string& relative);
+// The files (not folders) of a folder, sorted by name, as paths this program can open.
+std::vector<std::string> FilesIn(const std::string& dir);
 // A program or library of this build tree (bin/), likewise.
 std::string BinPath(const std::string& name);

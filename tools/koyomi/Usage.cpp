@@ -11,6 +11,8 @@ void PrintUsage(bool full) {
             "       koyomi dump PATH\n"
             "       koyomi list PATH\n"
             "       koyomi convert IN OUT\n"
+            "       koyomi holidays [--text] YEAR [OUT]\n"
+            "       koyomi holidays [--text] --from YEAR --to YEAR [DIR]\n"
             "       koyomi --help\n");
     if (!full)
         return;
@@ -38,6 +40,21 @@ void PrintUsage(bool full) {
         "list PATH        the editor's 13 list columns, tab-separated, with a heading line\n"
         "convert IN OUT   load IN and save it as OUT in the binary format (with a backup of\n"
         "                 an existing OUT as OUT's name up to its last \".\" plus \"bak\")\n"
+        "holidays YEAR [OUT]\n"
+        "                 write Japan's national holidays of YEAR (2000-2099) as a data file:\n"
+        "                 one 当日 entry with the holiday flag per day off, 振替休日 and\n"
+        "                 国民の休日 included (default OUT holidays-YEAR.kmb; an existing OUT is\n"
+        "                 backed up as for convert)\n"
+        "  --text         the legacy text format instead (code page 932, CR LF, default OUT\n"
+        "                 holidays-YEAR.kmd), to read or to edit in KmbTool\n"
+        "  --from YEAR --to YEAR [DIR]\n"
+        "                 one file per year into DIR (default: the current folder), named\n"
+        "                 holidays-YEAR.kmb as a chip line \"holidays-%year%.kmb\" expects\n"
+        "The holidays follow Japan's holiday law as of 2026 (国民の祝日に関する法律 and the\n"
+        "one-off acts for 2019-2021; equinox days by the standard approximation): a later\n"
+        "change of the law needs a new version of koyomi. A YEAR that is no number or lies\n"
+        "outside 2000-2099 exits 2 and writes nothing. Next year's file for the chip line\n"
+        "\"holidays-%year%.kmb\": koyomi holidays 2027 (or --from 2027 --to 2036 for ten).\n"
         "\n"
         "A PATH whose extension is .kmd (any case) is read as a legacy text file, any other\n"
         "as a binary data file. A file that cannot be loaded prints\n"
@@ -48,5 +65,6 @@ void PrintUsage(bool full) {
         "  koyomi my.kmb holidays-%year%.kmb\n"
         "  cd build/native/examples && koyomi --date 2027-01-11 --chip chip.txt\n"
         "  koyomi --raw --now 2026-12-08 my.kmb | iconv -f CP932 -t UTF-8\n"
-        "  koyomi convert old.kmd new.kmb\n");
+        "  koyomi convert old.kmd new.kmb\n"
+        "  koyomi holidays 2027              (next year's holidays-2027.kmb for the chip)\n");
 }

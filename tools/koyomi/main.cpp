@@ -1,4 +1,5 @@
-// koyomi: the day text, dumps and conversion of Koyomiru data files on the command line.
+// koyomi: the day text, dumps, conversion and the national holidays as Koyomiru data files on the
+// command line.
 #include "tools/koyomi/Commands.h"
 
 #include <csignal>
@@ -22,8 +23,9 @@ int main(int argc, char** argv) {
     }
     // "koyomi dump --help" and its kin explain themselves rather than load a file of that name.
     const bool subcommand =
-        argc >= 2 && (std::strcmp(argv[1], "dump") == 0 || std::strcmp(argv[1], "list") == 0 ||
-                      std::strcmp(argv[1], "convert") == 0);
+        argc >= 2 &&
+        (std::strcmp(argv[1], "dump") == 0 || std::strcmp(argv[1], "list") == 0 ||
+         std::strcmp(argv[1], "convert") == 0 || std::strcmp(argv[1], "holidays") == 0);
     if (subcommand && argc >= 3 && IsHelp(argv[2])) {
         PrintUsage(true);
         return 0;
@@ -34,5 +36,7 @@ int main(int argc, char** argv) {
         return RunList(argc - 2, argv + 2);
     if (argc >= 2 && std::strcmp(argv[1], "convert") == 0)
         return RunConvert(argc - 2, argv + 2);
+    if (argc >= 2 && std::strcmp(argv[1], "holidays") == 0)
+        return RunHolidays(argc - 2, argv + 2);
     return RunDayText(argc - 1, argv + 1);
 }

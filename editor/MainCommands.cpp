@@ -1,0 +1,135 @@
+// 追加, 挿入, 編集, 削除 and 全削除.
+#include "editor/EntryBatch.h"
+#include "editor/MainDialog.h"
+#include "editor/Resource.h"
+
+#include <string>
+#include <vector>
+
+namespace {
+const char kNotFound[] = "指定されたデータが見つかりません。\n";
+} // namespace
+
+bool CMainDialog::CheckPosition(const char* several, const char* none) {
+    if (view.SelectedCount() >= 2) {
+        view.Message(several, MK_STOP);
+        return false;
+    }
+    if (currentIndex == -1) {
+        view.Message(none, MK_STOP);
+        return false;
+    }
+    return true;
+}
+
+void CMainDialog::DisableAfterEmptying() {
+    view.EnableButton(IDC_CLEAR_ALL, false);
+    EnableRowButtons(false);
+    view.EnableButton(IDC_FIND, false);
+}
+
+void CMainDialog::Add() {
+    CKmdDate entry;
+    entry.Clear();
+    if (!view.EditEntry(entry) || !dataFile.Add(entry))
+        return;
+    SetModified(true);
+    RenderRow(dataFile.GetCount() - 1, entry, true);
+    EnableFileButtons(true);
+}
+
+void CMainDialog::Insert() {
+    if (!CheckPosition("複数の挿入位置を指定する事は出来ません。\n",
+                       "挿入位置が指定されていません。\n"))
+        return;
+    CKmdDate entry;
+    entry.Clear();
+    if (!view.EditEntry(entry) || !dataFile.InsertAt(static_cast<unsigned>(currentIndex), entry))
+        return;
+    SetModified(true);
+    RenderRow(currentIndex, entry, true);
+    if (currentIndex + 1 < view.RowCount())
+        view.ClearRow(currentIndex + 1); // the row pushed down
+    view.SelectRow(currentIndex);
+}
+
+void CMainDialog::Edit() {
+    if (!CheckPosition("複数の編集対象を指定する事は出来ません。\n",
+                       "編集対象が指定されていません。\n"))
+        return;
+    CKmdDate entry;
+    if (!dataFile.GetAt(static_cast<unsigned>(currentIndex), entry)) {
+        view.Message(kNotFound, MK_STOP);
+        return;
+    }
+    if (!view.EditEntry(entry) || !dataFile.SetAt(static_cast<unsigned>(currentIndex), entry))
+        return;
+    SetModified(true);
+    RenderRow(currentIndex, entry, false);
+}
+
+void CMainDialog::Delete() {
+    const int selected = view.SelectedCount();
+    if (selected <= 0) {
+        view.Message("削除対象が指定されていません。\n", MK_STOP);
+        return;
+    }
+    // The walk deletes rows one by one as the user answers; the entries go in one pass at
+    // the end. Rows only vanish above the walk's position, so row n shows entry n + deleted.
+    const int count = dataFile.GetCount();
+    std::vector<bool> gone(static_cast<std::size_t>(count), false);
+    int deleted = 0;
+    bool allYes = false;
+    for (int n = view.NextSelected(-1); n != -1;) {
+        const int index = n + deleted;
+        CKmdDate entry;
+        if (index >= count || !dataFile.GetAt(static_cast<unsigned>(index), entry)) {
+            view.Message(kNotFound, MK_STOP);
+            break;
+        }
+        int answer = ANSWER_YES;
+        if (!allYes) {
+            const std::string text =
+                std::string("［") + entry.NameField() + "］を削除します。\nよろしいですか？";
+            answer = view.ConfirmDelete(text, selected > 1);
+            if (answer == ANSWER_ALL_YES) {
+                allYes = true;
+                view.BeginBatch(); // no more questions: the rest goes without a redraw per row
+            }
+        }
+        if (answer != ANSWER_YES && answer != ANSWER_ALL_YES && answer != ANSWER_NO)
+            break; // ｷｬﾝｾﾙ: what was deleted stays deleted
+        if (answer != ANSWER_NO) {
+            view.DeleteRow(n);
+            gone[static_cast<std::size_t>(index)] = true;
+            ++deleted;
+            --n; // the row that moved up into n is examined next
+        }
+        n = view.NextSelected(n);
+        if (n != -1)
+            currentIndex = n;
+    }
+    // Also after a missing entry ended the walk: what was deleted must count as a change.
+    if (deleted > 0) {
+        RemoveEntries(dataFile, gone);
+        SetModified(true);
+        if (currentIndex == dataFile.GetCount())
+            --currentIndex;
+        if (currentIndex == -1)
+            DisableAfterEmptying();
+        else
+            view.SelectRow(currentIndex);
+    }
+    if (allYes)
+        view.EndBatch();
+}
+
+void CMainDialog::ClearAll() {
+    if (view.Message("全てのデータを削除します。\nよろしいですか？", MK_QUESTION) != ANSWER_YES)
+        return;
+    view.DeleteAllRows();
+    currentIndex = -1;
+    SetModified(true);
+    dataFile.RemoveAll();
+    DisableAfterEmptying();
+}

@@ -1,0 +1,157 @@
+#include "editor/MainDialog.h"
+
+#include "data/RowText.h"
+#include "editor/FindDialog.h"
+#include "editor/Resource.h"
+
+namespace {
+// The buttons that act on the current row.
+const int kRowButtons[] = {IDC_INSERT,    IDC_EDIT,        IDC_DELETE, IDC_MOVE_TOP, IDC_MOVE_UP,
+                           IDC_MOVE_DOWN, IDC_MOVE_BOTTOM, IDC_COPY,   IDC_PASTE};
+// The buttons that act on the whole file (追加 is always enabled).
+const int kFileButtons[] = {IDC_SAVE, IDC_CLEAR_ALL, IDC_COPY, IDC_PASTE, IDC_FIND};
+} // namespace
+
+CMainDialog::CMainDialog(IMainView& view) : view(view) {}
+
+void CMainDialog::OnInit() {
+    view.SetPathText("新規ファイル");
+    // The start states of the buttons, as the template sets them, so that the logic and the
+    // window agree whatever the template says.
+    view.EnableButton(IDC_OPEN, true);
+    view.EnableButton(IDC_ADD, true);
+    for (int id : kRowButtons)
+        view.EnableButton(id, false);
+    for (int id : kFileButtons)
+        view.EnableButton(id, false);
+    currentIndex = -1;
+}
+
+void CMainDialog::OnCommand(int id) {
+    switch (id) {
+    case IDC_OPEN:
+        Open();
+        break;
+    case IDC_SAVE:
+        Save();
+        break;
+    case IDC_ADD:
+        Add();
+        break;
+    case IDC_INSERT:
+        Insert();
+        break;
+    case IDC_EDIT:
+        Edit();
+        break;
+    case IDC_DELETE:
+        Delete();
+        break;
+    case IDC_CLEAR_ALL:
+        ClearAll();
+        break;
+    case IDC_MOVE_TOP:
+        MoveTop();
+        break;
+    case IDC_MOVE_UP:
+        MoveUp();
+        break;
+    case IDC_MOVE_DOWN:
+        MoveDown();
+        break;
+    case IDC_MOVE_BOTTOM:
+        MoveBottom();
+        break;
+    case IDC_COPY:
+        Copy();
+        break;
+    case IDC_PASTE:
+        Paste();
+        break;
+    case IDC_FIND:
+        ShowFind();
+        break;
+    case IDC_FIND_DOWN:
+        FindCommand(true);
+        break;
+    case IDC_FIND_UP:
+        FindCommand(false);
+        break;
+    case IDM_ABOUTBOX:
+        About();
+        break;
+    default:
+        break;
+    }
+}
+
+void CMainDialog::OnListClick(int row) {
+    if (row == currentIndex)
+        return;
+    currentIndex = row;
+    EnableRowButtons(row != -1);
+}
+
+void CMainDialog::OnListDoubleClick() {
+    Edit();
+}
+
+bool CMainDialog::OnClose() {
+    if (modified && view.Message("表示中のデータは変更されています。\n破棄してもよろしいですか？",
+                                 MK_QUESTION) != ANSWER_YES) {
+        view.Message("終了を中止します。", MK_NOTICE);
+        return false;
+    }
+    // The search dialog goes with its owner.
+    CloseFind();
+    return true;
+}
+
+void CMainDialog::OnFindMessage(unsigned message, long lParam) {
+    const int fromEnds = lParam != 0 ? 1 : 0;
+    if (message == WM_FIND_CLOSE)
+        CloseFind();
+    else if (message == WM_FIND_DOWN)
+        SearchDown(fromEnds);
+    else if (message == WM_FIND_UP)
+        SearchUp(fromEnds);
+}
+
+void CMainDialog::RenderRow(int index, const CKmdDate& entry, bool insert) {
+    RowTexts texts(ROW_COLUMN_COUNT);
+    for (int c = 0; c < ROW_COLUMN_COUNT; ++c)
+        texts[c] = RowColumnText(entry, c);
+    if (insert)
+        view.InsertRow(index, texts);
+    else
+        view.SetRow(index, texts);
+}
+
+void CMainDialog::RefillList() {
+    view.BeginBatch();
+    view.DeleteAllRows();
+    const int n = dataFile.GetCount();
+    for (int i = 0; i < n; ++i) {
+        CKmdDate entry;
+        dataFile.GetAt(static_cast<unsigned>(i), entry);
+        RenderRow(i, entry, true);
+    }
+    view.EndBatch();
+}
+
+void CMainDialog::SetModified(bool value) {
+    if (value == modified)
+        return;
+    modified = value;
+    view.SetModifiedText(value ? "変更あり" : "");
+}
+
+void CMainDialog::EnableRowButtons(bool enabled) {
+    for (int id : kRowButtons)
+        view.EnableButton(id, enabled);
+}
+
+void CMainDialog::EnableFileButtons(bool enabled) {
+    for (int id : kFileButtons)
+        view.EnableButton(id, enabled);
+}

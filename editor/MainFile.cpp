@@ -1,0 +1,97 @@
+// Open, save and About of the main window.
+#include "editor/MainDialog.h"
+
+#include "editor/Resource.h"
+
+#include <cstdio>
+#include <cstring>
+
+namespace {
+// The path's extension in lower case: from the last "." to the end, the whole path when it
+// holds none. A "." is never the second byte of a double-byte character, so the search for it
+// needs no walk; the lowering skips second bytes, which may look like capitals.
+std::string LowerExtension(const std::string& path) {
+    const std::size_t dot = path.rfind('.');
+    std::string ext = dot == std::string::npos ? path : path.substr(dot);
+    for (std::size_t i = 0; i < ext.size(); ++i) {
+        const unsigned char c = static_cast<unsigned char>(ext[i]);
+        if (IsLeadByte(c) && i + 1 < ext.size())
+            ++i;
+        else if (c >= 'A' && c <= 'Z')
+            ext[i] = static_cast<char>(c - 'A' + 'a');
+    }
+    return ext;
+}
+
+bool IsLegacyName(const std::string& name) {
+    return LowerExtension(name) == ".kmd";
+}
+} // namespace
+
+void CMainDialog::Open() {
+    view.EnableButton(IDC_OPEN, false);
+    if (modified && view.Message("表示中のデータは変更されています。\n破棄してもよろしいですか？",
+                                 MK_QUESTION) != ANSWER_YES) {
+        view.Message("読込を中止します。", MK_NOTICE);
+        view.EnableButton(IDC_OPEN, true);
+        return;
+    }
+    std::string path, name;
+    if (!view.AskOpenPath(path, name)) {
+        view.EnableButton(IDC_OPEN, true);
+        return;
+    }
+    fileName = name;
+
+    const bool legacy = IsLegacyName(path);
+    const bool ok = legacy ? dataFile.ImportText(path.c_str()) : dataFile.Read(path.c_str());
+    if (ok) {
+        SetModified(false);
+        RefillList();
+        currentIndex = -1;
+        view.SetPathText(path);
+    } else {
+        view.Message("ファイルの読込に失敗しました。\n", MK_STOP);
+    }
+    view.EnableButton(IDC_OPEN, true);
+    if (!ok)
+        return;
+    view.EnableButton(IDC_ADD, true);
+    EnableFileButtons(true);
+
+    // An import that stopped at a malformed line: the user would save and lose the rest.
+    if (legacy && dataFile.GetImportStopLine() != 0) {
+        char text[160];
+        std::snprintf(text, sizeof text,
+                      "%d行目で読込を中止しました。\nそれ以降の行は読み込まれていません。",
+                      static_cast<int>(dataFile.GetImportStopLine()));
+        view.Message(text, MK_WARNING);
+    }
+}
+
+std::string CMainDialog::ProposedSaveName() const {
+    // Saving the binary format under a .kmd name would make a file the editor then opens as
+    // legacy text.
+    if (IsLegacyName(fileName))
+        return fileName.substr(0, fileName.size() - 4) + ".kmb";
+    return fileName;
+}
+
+void CMainDialog::Save() {
+    view.EnableButton(IDC_SAVE, false);
+    std::string path;
+    if (view.AskSavePath(ProposedSaveName(), path)) {
+        MakeBackup(path.c_str());
+        if (dataFile.Write(path.c_str())) {
+            SetModified(false);
+            view.SetPathText(path);
+        } else {
+            view.Message("ファイルの保存に失敗しました。\n", MK_STOP);
+        }
+    }
+    view.EnableButton(IDC_SAVE, true);
+}
+
+void CMainDialog::About() {
+    view.ShowAbout();
+}

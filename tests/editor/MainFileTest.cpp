@@ -1,0 +1,250 @@
+// The main window's start, open, save, close and current-row tracking.
+#include "EditorTestUtil.h"
+
+namespace {
+const char kDiscard[] = "表示中のデータは変更されています。\n破棄してもよろしいですか？";
+const char kReadFailed[] = "ファイルの読込に失敗しました。\n";
+} // namespace
+
+TEST_F(EditorTest, StartsEmptyWithTheTemplatesButtonStates) {
+    EXPECT_EQ("新規ファイル", view.pathText);
+    EXPECT_EQ(-1, dialog.CurrentIndex());
+    EXPECT_FALSE(dialog.IsModified());
+    ExpectButtons({IDC_OPEN, IDC_ADD}, true);
+    ExpectButtons(kRowButtonIds, false);
+    ExpectButtons(kFileButtonIds, false);
+}
+
+TEST_F(EditorTest, OpenPicksTheReaderByTheExtensionOnly) {
+    const std::vector<CKmdDate> entries = {Named("給料日", 25), Named("ゴミの日", 3)};
+    const std::string text = "0\t0\t25\t0\t0\t0\t0\t給料日\n0\t0\t3\t0\t0\t0\t0\tゴミの日\n";
+    CKmdDataFile binary;
+    for (const CKmdDate& e : entries)
+        binary.Add(e);
+    struct Case {
+        const char* name;
+        bool textInside;
+        bool opens;
+    } cases[] = {
+        {"a.kmd", true, true},      {"b.KMD", true, true},      {"c.Kmd", true, true},
+        {"d.kmb", false, true},     {"e.kmd.bak", false, true}, {"noext", false, true},
+        {"f.kmd.bak", true, false}, {"g.kmb", true, false},     {"h.txt", false, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Reset();
+        CFakeMainView& v = view;
+        CMainDialog& d = dialog;
+        const std::string path = dir + "/" + c.name;
+        if (c.textInside)
+            WriteBytes(path, text);
+        else
+            binary.Write(path.c_str());
+        v.openAnswers.push_back({path, c.name});
+        d.OnCommand(IDC_OPEN);
+
+        EXPECT_EQ(c.name, d.FileName()); // kept even when the read fails
+        EXPECT_TRUE(v.Enabled(IDC_OPEN));
+        if (!c.opens) {
+            EXPECT_EQ(std::vector<std::string>{kReadFailed}, v.TakeMessages());
+            EXPECT_EQ("新規ファイル", v.pathText);
+            EXPECT_EQ(0, v.RowCount());
+            for (int id : kFileButtonIds)
+                EXPECT_FALSE(v.Enabled(id)) << id;
+            continue;
+        }
+        EXPECT_EQ(std::vector<std::string>(), v.TakeMessages());
+        EXPECT_EQ(path, v.pathText);
+        ASSERT_EQ(2, v.RowCount());
+        EXPECT_EQ(TextsOf(entries[0]), v.rows[0].texts);
+        EXPECT_EQ(TextsOf(entries[1]), v.rows[1].texts);
+        for (int id : kFileButtonIds)
+            EXPECT_TRUE(v.Enabled(id)) << id;
+        EXPECT_TRUE(v.Enabled(IDC_ADD));
+    }
+}
+
+TEST_F(EditorTest, FailedOpenKeepsListPathAndModifiedState) {
+    OpenNames({"one", "two"});
+    dialog.OnListClick(1);
+    dialog.SetModified(true);
+    view.questionAnswers = {ANSWER_YES};
+    view.openAnswers.push_back({dir + "/missing.kmb", "missing.kmb"});
+    dialog.OnCommand(IDC_OPEN);
+
+    EXPECT_EQ((std::vector<std::string>{kDiscard, kReadFailed}), view.TakeMessages());
+    EXPECT_EQ(dir + "/open.kmb", view.pathText);
+    EXPECT_EQ("missing.kmb", dialog.FileName());
+    EXPECT_TRUE(dialog.IsModified());
+    EXPECT_EQ("変更あり", view.modifiedText);
+    EXPECT_EQ(1, dialog.CurrentIndex());
+    ExpectRowsMatch();
+    EXPECT_EQ(2, view.RowCount());
+    ExpectButtons(kRowButtonIds, true);
+    ExpectButtons(kFileButtonIds, true);
+}
+
+TEST_F(EditorTest, OpenAsksFirstWhenModifiedAndCancelChangesNothing) {
+    OpenNames({"one"});
+    dialog.OnListClick(0);
+    const std::string second = WriteKmb("second.kmb", {Named("x"), Named("y")});
+
+    // No: the notice, and the open dialog never shows.
+    dialog.SetModified(true);
+    view.openAnswers.push_back({second, "second.kmb"});
+    view.questionAnswers = {ANSWER_NO};
+    dialog.OnCommand(IDC_OPEN);
+    ASSERT_EQ(2u, view.messages.size());
+    EXPECT_EQ(kDiscard, view.messages[0].text);
+    EXPECT_EQ(MK_QUESTION, view.messages[0].kind);
+    EXPECT_EQ("読込を中止します。", view.messages[1].text);
+    EXPECT_EQ(MK_NOTICE, view.messages[1].kind);
+    view.messages.clear();
+    EXPECT_EQ(1u, view.openAnswers.size());
+    EXPECT_TRUE(view.Enabled(IDC_OPEN));
+    EXPECT_EQ(1, view.RowCount());
+
+    // Yes, then the open dialog cancelled: nothing changes.
+    view.openAnswers.clear();
+    view.questionAnswers = {ANSWER_YES};
+    dialog.OnCommand(IDC_OPEN);
+    EXPECT_EQ(std::vector<std::string>{kDiscard}, view.TakeMessages());
+    EXPECT_TRUE(dialog.IsModified());
+    EXPECT_EQ("open.kmb", dialog.FileName());
+    EXPECT_EQ(1, view.RowCount());
+    EXPECT_TRUE(view.Enabled(IDC_OPEN));
+
+    // Yes and a file: the new entries, unmodified, no current row, the row buttons as before.
+    view.openAnswers.push_back({second, "second.kmb"});
+    view.questionAnswers = {ANSWER_YES};
+    dialog.OnCommand(IDC_OPEN);
+    EXPECT_EQ(std::vector<std::string>{kDiscard}, view.TakeMessages());
+    EXPECT_FALSE(dialog.IsModified());
+    EXPECT_EQ("", view.modifiedText);
+    EXPECT_EQ(-1, dialog.CurrentIndex());
+    EXPECT_EQ(second, view.pathText);
+    ExpectRowsMatch();
+    ExpectButtons(kRowButtonIds, true);
+}
+
+TEST_F(EditorTest, ImportStoppedEarlyOpensWhatWasReadAndSaysWhere) {
+    const std::string path = dir + "/stop.kmd";
+    WriteBytes(path, "# c\n0\t0\t1\t0\t0\t0\t0\tA\n0\t0\t2\t0\t0\t0\tB\n0\t0\t3\t0\t0\t0\t0\tC\n");
+    view.openAnswers.push_back({path, "stop.kmd"});
+    dialog.OnCommand(IDC_OPEN);
+    ASSERT_EQ(1u, view.messages.size());
+    EXPECT_EQ("3行目で読込を中止しました。\nそれ以降の行は読み込まれていません。",
+              view.messages[0].text);
+    EXPECT_EQ(MK_WARNING, view.messages[0].kind);
+    EXPECT_EQ(std::vector<std::string>{"A"}, NamesOf(dialog.DataFile()));
+    EXPECT_EQ(path, view.pathText);
+    ExpectButtons(kFileButtonIds, true);
+}
+
+TEST_F(EditorTest, SaveProposesTheOpenedNameWithKmdMadeKmb) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"a.kmd", "a.kmb"}, {"B.KMD", "B.kmb"},   {"c.kmb", "c.kmb"}, {"d.kmd.bak", "d.kmd.bak"},
+        {"noext", "noext"}, {"表.kmd", "表.kmb"}, {"", ""},
+    };
+    for (const auto& c : cases) {
+        Reset();
+        CFakeMainView& v = view;
+        CMainDialog& d = dialog;
+        if (c.first[0]) {
+            v.openAnswers.push_back({dir + "/missing", c.first});
+            d.OnCommand(IDC_OPEN); // fails, but the name is taken
+        }
+        d.OnCommand(IDC_SAVE);
+        ASSERT_EQ(1u, v.proposedNames.size());
+        EXPECT_EQ(c.second, v.proposedNames[0]);
+        EXPECT_EQ(c.first, d.FileName());
+    }
+}
+
+TEST_F(EditorTest, SaveWritesBacksUpAndClearsModifiedOrSaysItFailed) {
+    OpenNames({"one", "two"});
+    dialog.SetModified(true);
+
+    // Cancelled: nothing written, still modified.
+    dialog.OnCommand(IDC_SAVE);
+    EXPECT_TRUE(dialog.IsModified());
+    EXPECT_TRUE(view.Enabled(IDC_SAVE));
+
+    const std::string target = dir + "/saved.kmb";
+    view.saveAnswers = {target};
+    dialog.OnCommand(IDC_SAVE);
+    EXPECT_EQ(std::vector<std::string>(), view.TakeMessages());
+    EXPECT_FALSE(dialog.IsModified());
+    EXPECT_EQ("", view.modifiedText);
+    EXPECT_EQ(target, view.pathText);
+    EXPECT_EQ("open.kmb", dialog.FileName());
+    EXPECT_EQ(ReadBytes(dir + "/open.kmb"), ReadBytes(target));
+    EXPECT_TRUE(view.Enabled(IDC_SAVE));
+
+    // Saving again keeps the previous file as the backup.
+    const std::string before = ReadBytes(target);
+    dialog.SetModified(true);
+    view.saveAnswers = {target};
+    dialog.OnCommand(IDC_SAVE);
+    EXPECT_EQ(before, ReadBytes(dir + "/saved.bak"));
+
+    // A folder that does not exist: the failure is shown, nothing else changes.
+    dialog.SetModified(true);
+    view.saveAnswers = {dir + "/no/such/folder.kmb"};
+    dialog.OnCommand(IDC_SAVE);
+    ASSERT_EQ(1u, view.messages.size());
+    EXPECT_EQ("ファイルの保存に失敗しました。\n", view.messages[0].text);
+    EXPECT_EQ(MK_STOP, view.messages[0].kind);
+    EXPECT_TRUE(dialog.IsModified());
+    EXPECT_EQ("変更あり", view.modifiedText);
+    EXPECT_EQ(target, view.pathText);
+    EXPECT_TRUE(view.Enabled(IDC_SAVE));
+}
+
+TEST_F(EditorTest, CloseAsksOnlyWhenModified) {
+    EXPECT_TRUE(dialog.OnClose());
+    EXPECT_TRUE(view.messages.empty());
+
+    dialog.SetModified(true);
+    view.questionAnswers = {ANSWER_NO};
+    EXPECT_FALSE(dialog.OnClose());
+    EXPECT_EQ((std::vector<std::string>{kDiscard, "終了を中止します。"}), view.TakeMessages());
+
+    dialog.OnCommand(IDC_FIND);
+    view.questionAnswers = {ANSWER_YES};
+    EXPECT_TRUE(dialog.OnClose());
+    EXPECT_EQ(std::vector<std::string>{kDiscard}, view.TakeMessages());
+    EXPECT_EQ(nullptr, dialog.FindDialog()); // the search dialog goes with its owner
+    EXPECT_EQ(1, view.findDestroyed);
+}
+
+TEST_F(EditorTest, ClicksTrackTheCurrentRowAndTheRowButtons) {
+    OpenNames({"one", "two"});
+    dialog.OnListClick(1);
+    EXPECT_EQ(1, dialog.CurrentIndex());
+    ExpectButtons(kRowButtonIds, true);
+
+    // The same row again does not re-evaluate the buttons.
+    view.buttons[IDC_EDIT] = false;
+    dialog.OnListClick(1);
+    EXPECT_FALSE(view.Enabled(IDC_EDIT));
+
+    dialog.OnListClick(-1);
+    EXPECT_EQ(-1, dialog.CurrentIndex());
+    ExpectButtons(kRowButtonIds, false); // コピー and 貼付 among them
+    ExpectButtons({IDC_SAVE, IDC_CLEAR_ALL, IDC_FIND}, true);
+
+    dialog.OnCommand(IDM_ABOUTBOX);
+    EXPECT_EQ(1, view.aboutShown);
+    EXPECT_FALSE(dialog.IsModified());
+}
+
+TEST_F(EditorTest, ModifiedIndicatorChangesOnlyWithTheValue) {
+    view.modifiedText = "untouched";
+    dialog.SetModified(false);
+    EXPECT_EQ("untouched", view.modifiedText);
+    dialog.SetModified(true);
+    EXPECT_EQ("変更あり", view.modifiedText);
+    dialog.SetModified(false);
+    EXPECT_EQ("", view.modifiedText);
+}

@@ -1,0 +1,167 @@
+// koyomi holidays: Japan's national holidays of a year as a ready data file.
+#include "calendar/JapanHolidays.h"
+#include "platform/Platform.h"
+#include "tools/koyomi/Commands.h"
+#include "tools/koyomi/Common.h"
+
+#include <cstdio>
+#include <cstring>
+#include <string>
+#include <vector>
+
+namespace {
+struct Options {
+    bool text = false;
+    std::string from, to; // the --from/--to range when either is given
+    bool range = false;
+    std::vector<std::string> rest;
+};
+
+int UsageError(const std::string& message) {
+    std::fprintf(stderr, "koyomi holidays: %s\n", message.c_str());
+    PrintUsage(false);
+    return EXIT_USAGE;
+}
+
+// A year of the rules: decimal digits only, 2000-2099.
+bool ParseYear(const std::string& text, unsigned& year, std::string& problem) {
+    if (text.empty() || text.size() > 9 ||
+        text.find_first_not_of("0123456789") != std::string::npos) {
+        problem = "bad year \"" + text + "\" (give a year such as 2027)";
+        return false;
+    }
+    year = 0;
+    for (char c : text)
+        year = year * 10 + static_cast<unsigned>(c - '0');
+    if (year < JAPAN_HOLIDAYS_FIRST_YEAR || year > JAPAN_HOLIDAYS_LAST_YEAR) {
+        problem = "year " + text + " is outside 2000-2099, the years these rules cover";
+        return false;
+    }
+    return true;
+}
+
+// "--opt VALUE" or "--opt=VALUE"; false when argv[i] is not that option.
+bool TakeValue(int argc, char** argv, int& i, const char* name, std::string& value) {
+    const std::size_t n = std::strlen(name);
+    if (std::strncmp(argv[i], name, n) != 0 || (argv[i][n] != 0 && argv[i][n] != '='))
+        return false;
+    if (argv[i][n] == '=')
+        value = argv[i] + n + 1;
+    else
+        value = i + 1 < argc ? argv[++i] : "";
+    return true;
+}
+
+// 0 when parsed, else the exit code.
+int Parse(int argc, char** argv, Options& o) {
+    bool haveFrom = false, haveTo = false;
+    for (int i = 0; i < argc; ++i) {
+        const char* a = argv[i];
+        if (std::strcmp(a, "--text") == 0)
+            o.text = true;
+        else if (TakeValue(argc, argv, i, "--from", o.from))
+            haveFrom = true;
+        else if (TakeValue(argc, argv, i, "--to", o.to))
+            haveTo = true;
+        else if (a[0] == '-' && a[1] != 0)
+            return UsageError(std::string("unknown option \"") + a + "\"");
+        else
+            o.rest.push_back(a);
+    }
+    o.range = haveFrom || haveTo;
+    if (o.range && !(haveFrom && haveTo))
+        return UsageError("--from and --to go together");
+    if (o.range ? o.rest.size() > 1 : o.rest.empty() || o.rest.size() > 2)
+        return UsageError(o.range ? "expected at most one DIR" : "expected YEAR and at most OUT");
+    return 0;
+}
+
+std::string DefaultName(unsigned year, bool text) {
+    return "holidays-" + std::to_string(year) + (text ? ".kmd" : ".kmb");
+}
+
+// The legacy text format the editor imports: a comment header, then per line the type,
+// start month and day, end month and day, weekday, holiday code and name, tab-separated.
+std::string LegacyText(unsigned year, const std::vector<JapanHoliday>& days) {
+    const std::string y = std::to_string(year);
+    std::string s = "# " + y + "年の国民の祝日・休日（振替休日と国民の休日を含む）\r\n" +
+                    "# koyomi holidays " + y + " で作成：2026年時点の祝日法による\r\n" +
+                    "# 種別 開始月 開始日 終了月 終了日 曜日 休日 名前\r\n";
+    for (const JapanHoliday& h : days)
+        s += "0\t" + std::to_string(h.month) + "\t" + std::to_string(h.day) + "\t0\t0\t0\t1\t" +
+             h.name + "\r\n";
+    return s;
+}
+
+// Beside the target first, moved over it only when complete, as the binary writer does.
+bool WriteText(const std::string& path, const std::string& bytes) {
+    const std::string temp = path + ".tmp~";
+    std::FILE* f = std::fopen(temp.c_str(), "wb");
+    if (!f)
+        return false;
+    const bool written = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
+    if (std::fclose(f) != 0 || !written || !ReplaceFileWith(temp.c_str(), path.c_str())) {
+        DeleteFileA(temp.c_str());
+        return false;
+    }
+    return true;
+}
+
+bool WriteYear(unsigned year, const std::string& path, bool text) {
+    std::vector<JapanHoliday> days;
+    JapanHolidays(year, days);
+    MakeBackup(path.c_str());
+    bool ok = true;
+    if (text) {
+        ok = WriteText(path, LegacyText(year, days));
+    } else {
+        CKmdDataFile file;
+        for (const JapanHoliday& h : days) {
+            CKmdDate e;
+            CKmdDateFlags f;
+            f.SetType(DT_DAY);
+            f.SetHoliday(true);
+            e.SetFlags(f);
+            ok = ok && e.SetStartMonth(h.month) && e.SetStartDay(h.day) && e.SetName(h.name) &&
+                 file.Add(e);
+        }
+        ok = ok && file.Write(path.c_str());
+    }
+    if (!ok)
+        std::fprintf(stderr, "koyomi holidays: cannot write %s\n", path.c_str());
+    return ok;
+}
+} // namespace
+
+int RunHolidays(int argc, char** argv) {
+    Options o;
+    const int parsed = Parse(argc, argv, o);
+    if (parsed != 0)
+        return parsed;
+    // Every year is checked before the first file is written.
+    std::string problem;
+    unsigned first = 0, last = 0;
+    if (o.range) {
+        if (!ParseYear(o.from, first, problem) || !ParseYear(o.to, last, problem))
+            return UsageError(problem);
+        if (first > last)
+            return UsageError("--from " + o.from + " comes after --to " + o.to);
+    } else {
+        if (!ParseYear(o.rest[0], first, problem))
+            return UsageError(problem);
+        last = first;
+    }
+
+    if (!o.range) {
+        const std::string out = o.rest.size() == 2 ? o.rest[1] : DefaultName(first, o.text);
+        return WriteYear(first, out, o.text) ? 0 : EXIT_LOAD_FAILED;
+    }
+    std::string dir = o.rest.empty() ? "" : o.rest[0];
+    // A "/" even after a "\\": Windows takes both, and a trailing 0x5C may be half a character.
+    if (!dir.empty() && dir.back() != '/')
+        dir += '/';
+    for (unsigned year = first; year <= last; ++year)
+        if (!WriteYear(year, dir + DefaultName(year, o.text), o.text))
+            return EXIT_LOAD_FAILED;
+    return 0;
+}
