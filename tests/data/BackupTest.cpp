@@ -1,4 +1,5 @@
 // The backup step before a save: one generation, named from the file-name part only.
+#include "KmbBuilder.h"
 #include "TestUtil.h"
 #include "data/KmdDataFile.h"
 
@@ -149,7 +150,7 @@ TEST(MakeBackup, LinksUnderTheTemporaryNamesAreNotFollowed) {
     EXPECT_EQ("data", ReadBytes(dir + "/a.bak"));
     CKmdDataFile file;
     ASSERT_TRUE(file.Write((dir + "/a.kmb").c_str()));
-    EXPECT_EQ(std::string("\x00\x00\x02\x00\x00\x00\x00\x00", 8), ReadBytes(dir + "/a.kmb"));
+    EXPECT_EQ(Header(0), ReadBytes(dir + "/a.kmb"));
     EXPECT_EQ("victim", ReadBytes(dir + "/victim"));
     EXPECT_FALSE(Exists(dir + "/nowhere"));
 }

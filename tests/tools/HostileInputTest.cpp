@@ -1,7 +1,7 @@
 // koyomi against what is no data file and against a disk that refuses the backup: a message
 // and exit 1 at once, never a hang, an abort or a lost generation.
 #ifndef _WIN32
-#include "../plugin/KmbBytes.h"
+#include "KmbBuilder.h"
 #include "KoyomiRun.h"
 #include "TestUtil.h"
 #include "data/KmdDateFlags.h"
@@ -31,7 +31,7 @@ TEST(KoyomiHostile, ChipFileThatIsNoRegularFileExitsOne) {
 TEST(KoyomiHostile, ChipNamingNoDataFilesWarnsOncePerFile) {
     const std::string dir = FreshDir("hostile_lines");
     WriteBytes(dir + "/good.kmb", KmbBytes({{0, 2, 0, 0, DT_MONTHLY, "給料日"}}));
-    WriteBytes(dir + "/foreign.kmb", std::string("\x00\x00\x03\x00\x00\x00\x00\x00", 8));
+    WriteBytes(dir + "/foreign.kmb", Header(0, 0x30000));
     FreshDir("hostile_lines/folder.kmb");
     ASSERT_EQ(0, mkfifo((dir + "/fifo.kmb").c_str(), 0600));
     const struct {
@@ -75,8 +75,7 @@ TEST(KoyomiHostile, ImportStopInsideALongLineSaysSo) {
 TEST(KoyomiHostile, ConvertNeverLosesThePreviousGeneration) {
     const std::string dir = FreshDir("hostile_convert");
     WriteBytes(dir + "/in.kmd", "0 1 1 0 0 0 1 a\n");
-    const std::string oldOut = std::string("\x00\x00\x02\x00\x00\x00\x00\x00", 8) +
-                               std::string(4000, 'o'); // a long tail: a copy of it needs room
+    const std::string oldOut = Header(0) + std::string(4000, 'o'); // a copy of it needs room
     const std::string oldBak = "previous generation";
     for (int scenario = 0; scenario < 2; ++scenario) {
         SCOPED_TRACE(scenario ? "read-only backup" : "file-size limit");
@@ -109,5 +108,15 @@ TEST(KoyomiHostile, ConvertNeverLosesThePreviousGeneration) {
             EXPECT_EQ(1, r.status); // a limit that cuts the copy always refuses
         }
     }
+}
+// The holidays subcommand saves as convert does: no whole backup, no write.
+TEST(KoyomiHostile, HolidaysWithoutABackupLeavesTheOldFile) {
+    const std::string dir = FreshDir("hostile_holidays");
+    FreshDir("hostile_holidays/out.bak");
+    WriteBytes(dir + "/out.kmb", "old");
+    const ToolRun r = RunKoyomi(dir, "holidays 2026 out.kmb");
+    EXPECT_EQ(1, r.status);
+    EXPECT_NE(std::string::npos, r.err.find("cannot make the backup")) << r.err;
+    EXPECT_EQ("old", ReadBytes(dir + "/out.kmb"));
 }
 #endif

@@ -64,7 +64,7 @@ void ExpectUnits(HWND dialog, int id, int x, int y, int w, int h) {
 class PluginDialogs : public ::testing::Test {
 protected:
     void SetUp() override {
-        ASSERT_NE(dxl.module, nullptr);
+        ASSERT_NE(dxl.Module(), nullptr);
         dir = FreshDir("dialogs");
         WriteBytes(dir + "/a.kmb", KmbBytes({EveryDay("毎日"), OnDay(1, 11, "成人の日")}));
         WriteBytes(dir + "/b.kmb", KmbBytes({OnDay(3, 3, "ひな祭り")}));
@@ -73,7 +73,7 @@ protected:
     }
     void TearDown() override { dxl.UnInitializeChip(state); }
 
-    CLoadedDxl& dxl = ShippedDxl();
+    CPlugin& dxl = ShippedDxl();
     std::string dir, full;
     HLOCAL state = nullptr;
 };

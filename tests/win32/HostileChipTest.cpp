@@ -16,7 +16,7 @@ std::string Good(const std::string& dir) {
     return dir + "/good.kmb";
 }
 
-std::string Exchange(CLoadedDxl& dxl, const std::string& text, int& result) {
+std::string Exchange(CPlugin& dxl, const std::string& text, int& result) {
     HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, text.size() + 1);
     std::memcpy(GlobalLock(block), text.c_str(), text.size() + 1);
     GlobalUnlock(block);
@@ -30,8 +30,8 @@ std::string Exchange(CLoadedDxl& dxl, const std::string& text, int& result) {
 } // namespace
 
 TEST(HostileChip, NoDataFileBlocksOrEndsTheGeneration) {
-    CLoadedDxl& dxl = ShippedDxl();
-    ASSERT_NE(dxl.module, nullptr);
+    CPlugin& dxl = ShippedDxl();
+    ASSERT_NE(dxl.Module(), nullptr);
     const std::string dir = FreshDir("hostile");
     const std::string good = Good(dir);
     // 118 MiB with a valid header and a huge count: more than a 32-bit process can hold.
@@ -71,7 +71,7 @@ TEST(HostileChip, NoDataFileBlocksOrEndsTheGeneration) {
 
 // The test copy of the library throws inside the generation for the chip line "|throw|".
 TEST(HostileChip, GenerationThatThrowsGivesTheFailureResults) {
-    CLoadedDxl dxl;
+    CPlugin dxl;
     ASSERT_TRUE(dxl.Load(BinPath("KoyomiruTest.dxl")));
     const std::string good = Good(FreshDir("throwing"));
     const std::string chip = good + "\r\n|throw|";

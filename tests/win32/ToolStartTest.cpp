@@ -22,7 +22,7 @@ protected:
         ASSERT_EQ(copy.InitializeChip(&state), 0);
     }
     void TearDown() override {
-        if (copy.module)
+        if (copy.Module())
             copy.UnInitializeChip(state);
     }
 
@@ -56,7 +56,7 @@ protected:
         EXPECT_EQ(record[2], here);
     }
 
-    CLoadedDxl copy;
+    CPlugin copy;
     std::string dir;
     HLOCAL state = nullptr;
 };
