@@ -173,7 +173,7 @@ std::string MixedKmbBytes(unsigned n) {
     std::string b;
     Le(b, 0x20000, 4);
     Le(b, n, 4);
-    unsigned char img[134];
+    unsigned char img[CKmdDate::PackedSize()];
     for (unsigned i = 0; i < n; ++i) {
         const CKmdDate e = MixedEntry(i);
         e.Pack(img, sizeof img);

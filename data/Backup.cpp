@@ -2,26 +2,15 @@
 // the file-name part followed by "bak".
 #include "data/KmdDataFile.h"
 
+#include "platform/Files.h"
 #include "platform/Platform.h"
+
+#include <cstdio>
 
 #include <cstring>
 #include <string>
 
 namespace {
-// Start of the file-name part: after the last "\" or "/". A 0x5C that is the second byte of
-// a double-byte character is no separator.
-std::size_t NameStart(const std::string& path) {
-    std::size_t start = 0;
-    for (std::size_t i = 0; i < path.size(); ++i) {
-        const unsigned char c = static_cast<unsigned char>(path[i]);
-        if (IsLeadByte(c) && i + 1 < path.size())
-            ++i;
-        else if (c == '\\' || c == '/')
-            start = i + 1;
-    }
-    return start;
-}
-
 bool SameIgnoringAsciiCase(const std::string& a, const std::string& b) {
     if (a.size() != b.size())
         return false;
@@ -45,21 +34,48 @@ std::string BackupName(const char* path) {
     const std::string target(path);
     // Only the file-name part counts: a "." in a folder name would otherwise name a file
     // beside that folder.
-    const std::size_t name = NameStart(target);
+    const std::size_t name = FileNameStart(target.c_str(), target.size());
     const std::size_t dot = target.rfind('.');
     if (dot == std::string::npos || dot < name)
         return target + "bak";
     return target.substr(0, dot + 1) + "bak";
 }
 
-void MakeBackup(const char* path) {
-    if (!path || !FileExists(path))
-        return;
+bool MakeBackup(const char* path) {
+    if (!path || !path[0])
+        return false;
+    const FileKind kind = KindOfFile(path);
+    if (kind == FILE_MISSING)
+        return true; // a new file: nothing to keep
+    if (kind == FILE_OTHER)
+        return false; // a folder or a device is no data file to save over
     const std::string backup = BackupName(path);
-    // A target named like its own backup ("x.bak") would be deleted by the step below.
+    // A target named like its own backup ("x.bak") cannot have one; the save goes ahead.
     if (SameIgnoringAsciiCase(backup, path))
-        return;
-    if (FileExists(backup.c_str()))
-        DeleteFileA(backup.c_str());
-    CopyFileA(path, backup.c_str(), TRUE);
+        return true;
+    if (KindOfFile(backup.c_str()) == FILE_OTHER)
+        return false;
+    // The copy is made under a fresh name beside the backup and replaces the old backup only
+    // when it is whole: a full disk or a file-size limit leaves the previous generation.
+    std::FILE* in = OpenRegularFile(path);
+    if (!in)
+        return false;
+    std::string temp;
+    std::FILE* out = CreateFreshFile(backup, temp);
+    if (!out) {
+        std::fclose(in);
+        return false;
+    }
+    char chunk[65536];
+    std::size_t got;
+    bool copied = true;
+    while (copied && (got = std::fread(chunk, 1, sizeof chunk, in)) > 0)
+        copied = std::fwrite(chunk, 1, got, out) == got;
+    copied = copied && !std::ferror(in);
+    std::fclose(in);
+    if (!CloseWrittenFile(out) || !copied || !ReplaceFileWith(temp.c_str(), backup.c_str())) {
+        DeleteFileA(temp.c_str());
+        return false;
+    }
+    return true;
 }

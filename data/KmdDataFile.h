@@ -3,6 +3,7 @@
 #pragma once
 
 #include "calendar/KmdHoliday.h"
+#include "data/KmbLayout.h"
 #include "data/KmdDate.h"
 #include "platform/Platform.h"
 
@@ -10,7 +11,15 @@
 #include <string>
 #include <vector>
 
-constexpr std::uint32_t FILE_VERSION = 0x20000;
+// Why the last Append, Read or ImportText added nothing.
+enum LoadFailure {
+    LOAD_OK,
+    LOAD_MISSING,       // no file under that path
+    LOAD_NOT_REGULAR,   // a folder, a device, a pipe: never read
+    LOAD_UNREADABLE,    // refused by the system, or a read failed
+    LOAD_NOT_DATA_FILE, // header too short or of another version
+    LOAD_TOO_LARGE,     // more records than this process can hold
+};
 
 class CKmdDataFile {
 public:
@@ -20,8 +29,9 @@ public:
     void Clear();
 
     // Binary data file: Append adds the file's records after those held (plug-in),
-    // Read replaces them (editor). False, with nothing changed, when the file cannot be
-    // opened or its header is short or of another version.
+    // Read replaces them (editor). False, with nothing changed, when the file is not a
+    // regular file, cannot be read, its header is short or of another version, or its records
+    // do not fit in memory; GetLoadFailure tells which.
     bool Append(const char* path);
     bool Read(const char* path);
     // Writes beside the target and replaces it only when every byte was written.
@@ -30,6 +40,11 @@ public:
     bool ImportText(const char* path);
     // After ImportText: the 1-based line at which the import stopped, 0 when it read to the end.
     unsigned GetImportStopLine() const { return importStopLine; }
+    // The bytes of that line read before the import stopped: 0 when the whole line was left
+    // out; more when a line longer than the reader's 1023 bytes stopped in a later piece, after
+    // its first piece may have given an entry.
+    unsigned GetImportStopOffset() const { return importStopOffset; }
+    LoadFailure GetLoadFailure() const { return loadFailure; }
 
     void MarkHolidays(unsigned firstIndex);
     const CKmdHoliday& GetHolidays() const { return holidays; }
@@ -57,9 +72,17 @@ private:
     bool findActive;
     std::uint32_t version;
     unsigned importStopLine = 0;
+    unsigned importStopOffset = 0;
+    LoadFailure loadFailure = LOAD_OK;
 };
 
-// The editor's backup step before a save: one generation, "name." + "bak".
-void MakeBackup(const char* path);
+// The editor's backup step before a save: one generation, "name." + "bak". The copy is built
+// beside the backup and replaces the old backup only once complete.
+// True: the save may go ahead (the backup is whole, or there was no file to keep, or the
+// target is named like its own backup and can have none).
+// False: no backup could be made (the copy failed, the target or the backup name is a folder
+// or a device, a null or empty path). The caller must then NOT write the target: the file
+// and the old backup stay as they were, and the save reports its failure.
+bool MakeBackup(const char* path);
 // The backup's path for a target: up to the last "." of the file-name part, then "bak".
 std::string BackupName(const char* path);

@@ -1,90 +1,120 @@
-// Binary data file: version (4 bytes, 0x20000), count (4 bytes), then count records.
+// The binary data file of data/KmbLayout.h.
 #include "data/KmdDataFile.h"
 
-#include <fstream>
-#include <new>
+#include "platform/Files.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <exception>
+#include <sstream>
 #include <string>
 
 namespace {
-std::uint32_t Uint32At(const unsigned char* b) {
-    return static_cast<std::uint32_t>(b[0]) | (static_cast<std::uint32_t>(b[1]) << 8) |
-           (static_cast<std::uint32_t>(b[2]) << 16) | (static_cast<std::uint32_t>(b[3]) << 24);
+
+LoadFailure FromOpen(OpenFailure why) {
+    switch (why) {
+    case OPEN_MISSING:
+        return LOAD_MISSING;
+    case OPEN_NOT_REGULAR:
+        return LOAD_NOT_REGULAR;
+    default:
+        return LOAD_UNREADABLE;
+    }
 }
 
-void WriteUint32(std::ostream& out, std::uint32_t v) {
-    const unsigned char b[4] = {static_cast<unsigned char>(v), static_cast<unsigned char>(v >> 8),
-                                static_cast<unsigned char>(v >> 16),
-                                static_cast<unsigned char>(v >> 24)};
-    out.write(reinterpret_cast<const char*>(b), 4);
+// The records the bytes hold for a count: each complete record, and the one in which the
+// bytes end (it is kept with the fields read in full). Never more than the bytes allow, so
+// a damaged count costs nothing.
+std::size_t RecordsPresent(const unsigned char* p, std::size_t n, std::uint32_t count) {
+    std::size_t present = 0;
+    for (std::size_t at = KMB_HEADER_SIZE; present < count;) {
+        ++present;
+        if (n - at < RECORD_HEAD_SIZE)
+            break;
+        const std::size_t length = GetLe16(p + at + RECORD_LENGTH_OFFSET);
+        if (n - at - RECORD_HEAD_SIZE < length)
+            break;
+        at += RECORD_HEAD_SIZE + length;
+    }
+    return present;
 }
 } // namespace
 
 // Header checks and records. The whole file is read in one go and parsed in memory; `out`
 // receives records only when the header was sound.
 bool CKmdDataFile::ReadRecords(const char* path, std::vector<CKmdDate>& out) {
-    if (!path)
+    OpenFailure opened;
+    CRegularFile in;
+    if (!in.Open(path, &opened)) {
+        loadFailure = FromOpen(opened);
         return false;
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        return false;
-    // The version is tested before the rest is read: a chip line naming a large file of
-    // another kind must not make the reader hold all of it (a failed allocation would throw
-    // out of the plug-in).
-    unsigned char head[4];
-    if (!in.read(reinterpret_cast<char*>(head), 4))
-        return false;
-    const std::uint32_t fileVersion = Uint32At(head);
-    // The two halves are tested apart; both failures look the same to the caller.
-    if ((fileVersion >> 16) != 2 || (fileVersion & 0xFFFF) != 0)
-        return false;
-    // Read in chunks rather than sized from tellg, which a directory or device answers with
-    // nonsense.
-    std::string bytes(reinterpret_cast<const char*>(head), 4);
-    in.seekg(0, std::ios::end);
-    const std::streamoff hint = in.tellg();
-    in.clear();
-    in.seekg(4, std::ios::beg);
-    if (hint > 0 && hint < (std::streamoff(1) << 28))
-        bytes.reserve(static_cast<std::size_t>(hint));
-    in.clear();
+    }
+    // The version is tested on the first chunk, before the rest is read: a chip line naming a
+    // large file of another kind must not make the reader hold all of it. The string grows as
+    // the bytes arrive: no size the file or the system states is trusted to size memory.
     char chunk[65536];
-    while (in.read(chunk, sizeof chunk) || in.gcount() > 0)
-        bytes.append(chunk, static_cast<std::size_t>(in.gcount()));
+    std::string bytes;
+    for (long got; (got = in.Read(chunk, sizeof chunk)) != 0;) {
+        if (got < 0) {
+            loadFailure = LOAD_UNREADABLE;
+            return false;
+        }
+        bytes.append(chunk, static_cast<std::size_t>(got));
+        // The two halves are tested apart; both failures look the same to the caller.
+        if (bytes.size() >= 4) {
+            const std::uint32_t fileVersion =
+                GetLe32(reinterpret_cast<const unsigned char*>(bytes.data()) + KMB_VERSION_OFFSET);
+            if ((fileVersion >> 16) != 2 || (fileVersion & 0xFFFF) != 0) {
+                loadFailure = LOAD_NOT_DATA_FILE;
+                return false;
+            }
+        }
+    }
     const unsigned char* p = reinterpret_cast<const unsigned char*>(bytes.data());
     const std::size_t n = bytes.size();
-    if (n < 8)
+    if (n < KMB_HEADER_SIZE) {
+        loadFailure = LOAD_NOT_DATA_FILE;
         return false;
-    const std::uint32_t count = Uint32At(p + 4);
-    // Never reserved from the count alone: every record takes at least 8 bytes, so a damaged
-    // count costs nothing. The record in which the file ends keeps what was read in full
-    // and ends the list.
-    std::size_t at = 8;
-    const std::size_t room = (n - at) / 8 + 1;
-    out.reserve(out.size() + (count < room ? count : room));
-    for (std::uint32_t i = 0; i < count; ++i) {
+    }
+    const std::size_t present = RecordsPresent(p, n, GetLe32(p + KMB_COUNT_OFFSET));
+    if (present > out.max_size() - out.size()) {
+        loadFailure = LOAD_TOO_LARGE;
+        return false;
+    }
+    // Room for the new records at once, growing at least twofold so that a chip naming many
+    // files copies the earlier entries only a few times. A failure throws before anything
+    // is added.
+    const std::size_t needed = out.size() + present;
+    if (needed > out.capacity())
+        out.reserve(std::max(needed, std::min(out.max_size(), 2 * out.capacity())));
+    std::size_t at = KMB_HEADER_SIZE;
+    for (std::size_t i = 0; i < present; ++i) {
         bool whole;
         out.emplace_back();
         at += out.back().ReadFrom(p + at, n - at, whole);
         if (!whole)
             break;
     }
+    loadFailure = LOAD_OK;
     return true;
 }
 
 bool CKmdDataFile::Append(const char* path) {
     // Records are added only once the header passed, so a refusal changes nothing.
-    const unsigned before = static_cast<unsigned>(entries.size());
+    const std::size_t before = entries.size();
     bool ok;
     try {
         ok = ReadRecords(path, entries);
-    } catch (const std::bad_alloc&) {
-        // Memory ran out on a huge file: refused as a whole, nothing thrown to the host.
+    } catch (const std::exception&) {
+        // A file this process cannot hold (memory, or more records than a vector takes) adds
+        // nothing; what earlier files added stays.
         entries.resize(before);
+        loadFailure = LOAD_TOO_LARGE;
         ok = false;
     }
     if (!ok)
         return false;
-    MarkHolidays(before);
+    MarkHolidays(static_cast<unsigned>(before));
     return true;
 }
 
@@ -93,7 +123,8 @@ bool CKmdDataFile::Read(const char* path) {
     bool ok;
     try {
         ok = ReadRecords(path, records);
-    } catch (const std::bad_alloc&) {
+    } catch (const std::exception&) {
+        loadFailure = LOAD_TOO_LARGE;
         ok = false;
     }
     if (!ok)
@@ -107,26 +138,31 @@ bool CKmdDataFile::Read(const char* path) {
 bool CKmdDataFile::Write(const char* path) const {
     if (!path || !path[0])
         return false;
-    // Written beside the target and moved over it only when every byte went out, so that a
-    // full disk never leaves a half-written file in place of the user's data.
-    const std::string temp = std::string(path) + ".tmp~";
-    {
-        std::ofstream out(temp.c_str(), std::ios::binary | std::ios::trunc);
-        if (!out)
-            return false;
-        WriteUint32(out, FILE_VERSION);
-        WriteUint32(out, static_cast<std::uint32_t>(entries.size()));
+    // A folder or a device under the target's name is nothing to replace.
+    if (KindOfFile(path) == FILE_OTHER)
+        return false;
+    // Written beside the target under a fresh name and moved over it only when every byte
+    // went out, so that a full disk never leaves a half-written file in place of the user's
+    // data.
+    std::string bytes;
+    try {
+        std::ostringstream image;
+        unsigned char header[KMB_HEADER_SIZE];
+        PutLe32(header + KMB_VERSION_OFFSET, FILE_VERSION);
+        PutLe32(header + KMB_COUNT_OFFSET, static_cast<std::uint32_t>(entries.size()));
+        image.write(reinterpret_cast<const char*>(header), sizeof header);
         for (const CKmdDate& e : entries)
-            e.WriteTo(out);
-        out.flush();
-        const bool ok = out.good();
-        out.close();
-        if (!ok || out.fail()) {
-            DeleteFileA(temp.c_str());
-            return false;
-        }
+            e.WriteTo(image);
+        bytes = image.str();
+    } catch (const std::exception&) {
+        return false; // no memory for the image: the target stays as it was
     }
-    if (!ReplaceFileWith(temp.c_str(), path)) {
+    std::string temp;
+    std::FILE* out = CreateFreshFile(path, temp);
+    if (!out)
+        return false;
+    std::fwrite(bytes.data(), 1, bytes.size(), out);
+    if (!CloseWrittenFile(out) || !ReplaceFileWith(temp.c_str(), path)) {
         DeleteFileA(temp.c_str());
         return false;
     }

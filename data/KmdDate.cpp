@@ -90,8 +90,7 @@ bool CKmdDate::GetName(char* out) const {
     return true;
 }
 
-// Packed image: months, startDay, endDay, weekday (1 byte each), flags (2, little-endian),
-// then all 128 name bytes.
+// The packed image of data/KmbLayout.h.
 bool CKmdDate::Pack(unsigned char* out, std::size_t size) const {
     if (!out || size < PackedSize())
         return false;
@@ -99,8 +98,8 @@ bool CKmdDate::Pack(unsigned char* out, std::size_t size) const {
     out[1] = startDay;
     out[2] = endDay;
     out[3] = weekday;
-    flags.Pack(out + 4, 2);
-    std::memcpy(out + 6, name, sizeof name);
+    flags.Pack(out + PACKED_FLAGS_OFFSET, CKmdDateFlags::PackedSize());
+    std::memcpy(out + PACKED_NAME_OFFSET, name, sizeof name);
     return true;
 }
 
@@ -111,7 +110,7 @@ bool CKmdDate::Unpack(const unsigned char* in, std::size_t size) {
     startDay = in[1];
     endDay = in[2];
     weekday = in[3];
-    flags.Unpack(in + 4, 2);
-    std::memcpy(name, in + 6, sizeof name);
+    flags.Unpack(in + PACKED_FLAGS_OFFSET, CKmdDateFlags::PackedSize());
+    std::memcpy(name, in + PACKED_NAME_OFFSET, sizeof name);
     return true;
 }

@@ -1,6 +1,7 @@
 // One date entry: a named rule for recurring dates.
 #pragma once
 
+#include "data/KmbLayout.h"
 #include "data/KmdDateFlags.h"
 #include "platform/Platform.h"
 
@@ -9,9 +10,6 @@
 #include <iosfwd>
 
 class CKmdHoliday;
-
-constexpr std::size_t KMD_NAME_SIZE = 128;
-constexpr std::size_t KMD_NAME_MAX = 127;
 
 class CKmdDate {
 public:
@@ -46,7 +44,7 @@ public:
     const char* NameField() const { return name; }
     bool IsEmpty() const { return name[0] == 0; }
 
-    static constexpr std::size_t PackedSize() { return 134; }
+    static constexpr std::size_t PackedSize() { return PACKED_SIZE; }
     bool Pack(unsigned char* out, std::size_t size) const;
     bool Unpack(const unsigned char* in, std::size_t size);
 

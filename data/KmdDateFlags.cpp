@@ -1,5 +1,7 @@
 #include "data/KmdDateFlags.h"
 
+#include "data/KmbLayout.h"
+
 bool CKmdDateFlags::SetType(unsigned t) {
     if (t > 15)
         return false;
@@ -17,14 +19,13 @@ bool CKmdDateFlags::SetWeek(unsigned n) {
 bool CKmdDateFlags::Pack(unsigned char* out, std::size_t size) const {
     if (!out || size < PackedSize())
         return false;
-    out[0] = static_cast<unsigned char>(word & 0xFF);
-    out[1] = static_cast<unsigned char>(word >> 8);
+    PutLe16(out, word);
     return true;
 }
 
 bool CKmdDateFlags::Unpack(const unsigned char* in, std::size_t size) {
     if (!in || size < PackedSize())
         return false;
-    word = static_cast<std::uint16_t>(in[0] | (in[1] << 8));
+    word = GetLe16(in);
     return true;
 }

@@ -1,15 +1,10 @@
-// The on-disk record: months, startDay, endDay, weekday (1 byte each), flags (2), the name
-// length L (2), then L name bytes without terminator. Little-endian, unaligned.
+// The on-disk record of data/KmbLayout.h.
 #include "data/KmdDate.h"
 
 #include <cstring>
 #include <istream>
 #include <ostream>
 #include <vector>
-
-namespace {
-constexpr std::size_t RECORD_HEAD = 8;
-}
 
 std::size_t CKmdDate::ReadFrom(const unsigned char* bytes, std::size_t size, bool& whole) {
     // Fields are stored only when read in full; a field cut by the end stays as it was.
@@ -20,30 +15,30 @@ std::size_t CKmdDate::ReadFrom(const unsigned char* bytes, std::size_t size, boo
             return size;
         *single[i] = bytes[i];
     }
-    if (size < 6)
+    if (size < RECORD_LENGTH_OFFSET)
         return size;
-    flags.SetWord(static_cast<std::uint16_t>(bytes[4] | (bytes[5] << 8)));
+    flags.Unpack(bytes + RECORD_FLAGS_OFFSET, CKmdDateFlags::PackedSize());
     std::memset(name, 0, sizeof name);
-    if (size < RECORD_HEAD)
+    if (size < RECORD_HEAD_SIZE)
         return size;
-    const std::size_t length = bytes[6] | (bytes[7] << 8);
+    const std::size_t length = GetLe16(bytes + RECORD_LENGTH_OFFSET);
     // Only 127 bytes fit with the terminator; a longer name from a damaged or foreign file
     // keeps its first 127 bytes and the rest is skipped.
-    const std::size_t rest = size - RECORD_HEAD;
+    const std::size_t rest = size - RECORD_HEAD_SIZE;
     const std::size_t present = length < rest ? length : rest;
-    std::memcpy(name, bytes + RECORD_HEAD, present < KMD_NAME_MAX ? present : KMD_NAME_MAX);
+    std::memcpy(name, bytes + RECORD_HEAD_SIZE, present < KMD_NAME_MAX ? present : KMD_NAME_MAX);
     whole = present == length;
-    return RECORD_HEAD + present;
+    return RECORD_HEAD_SIZE + present;
 }
 
 bool CKmdDate::ReadFrom(std::istream& in) {
-    std::vector<unsigned char> record(RECORD_HEAD);
-    in.read(reinterpret_cast<char*>(record.data()), RECORD_HEAD);
+    std::vector<unsigned char> record(RECORD_HEAD_SIZE);
+    in.read(reinterpret_cast<char*>(record.data()), RECORD_HEAD_SIZE);
     std::size_t got = static_cast<std::size_t>(in.gcount());
-    if (got == RECORD_HEAD) {
-        const std::size_t length = record[6] | (record[7] << 8);
-        record.resize(RECORD_HEAD + length);
-        in.read(reinterpret_cast<char*>(record.data() + RECORD_HEAD),
+    if (got == RECORD_HEAD_SIZE) {
+        const std::size_t length = GetLe16(record.data() + RECORD_LENGTH_OFFSET);
+        record.resize(RECORD_HEAD_SIZE + length);
+        in.read(reinterpret_cast<char*>(record.data() + RECORD_HEAD_SIZE),
                 static_cast<std::streamsize>(length));
         got += static_cast<std::size_t>(in.gcount());
     }
@@ -55,14 +50,9 @@ bool CKmdDate::ReadFrom(std::istream& in) {
 bool CKmdDate::WriteTo(std::ostream& out) const {
     // A pasted image may hold a name field without NUL: never look past the field.
     const std::size_t length = strnlen(name, KMD_NAME_MAX);
-    unsigned char head[RECORD_HEAD] = {months,
-                                       startDay,
-                                       endDay,
-                                       weekday,
-                                       static_cast<unsigned char>(flags.GetWord() & 0xFF),
-                                       static_cast<unsigned char>(flags.GetWord() >> 8),
-                                       static_cast<unsigned char>(length & 0xFF),
-                                       static_cast<unsigned char>(length >> 8)};
+    unsigned char head[RECORD_HEAD_SIZE] = {months, startDay, endDay, weekday};
+    flags.Pack(head + RECORD_FLAGS_OFFSET, CKmdDateFlags::PackedSize());
+    PutLe16(head + RECORD_LENGTH_OFFSET, static_cast<std::uint16_t>(length));
     out.write(reinterpret_cast<const char*>(head), sizeof head);
     out.write(name, static_cast<std::streamsize>(length));
     return out.good();

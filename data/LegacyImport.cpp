@@ -1,12 +1,16 @@
 // The legacy text data file: one entry per line, eight fields, "#" comments.
 #include "data/KmdDataFile.h"
 
+#include "platform/Files.h"
+
 #include <cerrno>
 #include <climits>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <exception>
+#include <vector>
 
 namespace {
 constexpr int LINE_BUFFER = 1024;
@@ -18,9 +22,9 @@ public:
     explicit CTextReader(std::FILE* f) : file(f) {}
 
     // As fgets with a buffer of `size`: at most size - 1 bytes up to and including a line
-    // feed, then a NUL. False at the end of the file with nothing read. `sawLineFeed` tells
+    // feed, then a NUL. Returns the bytes read, 0 at the end of the file. `sawLineFeed` tells
     // whether the read consumed a line feed (the next read starts a new line of the file).
-    bool ReadLine(char* buf, int size, bool& sawLineFeed) {
+    int ReadLine(char* buf, int size, bool& sawLineFeed) {
         int n = 0;
         sawLineFeed = false;
         while (n < size - 1) {
@@ -34,7 +38,7 @@ public:
             }
         }
         buf[n] = 0;
-        return n > 0;
+        return n;
     }
 
 private:
@@ -242,34 +246,78 @@ private:
 };
 } // namespace
 
-bool CKmdDataFile::ImportText(const char* path) {
-    // A folder opens for reading natively and would import as an empty file.
-    if (!path || !FileExists(path))
-        return false;
-    std::FILE* f = std::fopen(path, "rb");
-    if (!f)
-        return false;
-    entries.clear();
-    importStopLine = 0;
+namespace {
+struct ImportStop {
+    unsigned line = 0;   // 1-based; 0 when the import read to the end
+    unsigned offset = 0; // bytes of that line read (and scanned) before the piece that stopped
+};
+// The lines of the file into entries, and where the import stopped.
+ImportStop ImportLines(std::FILE* f, std::vector<CKmdDate>& entries);
+} // namespace
 
+bool CKmdDataFile::ImportText(const char* path) {
+    // A folder opens for reading natively and would import as an empty file; a device or a
+    // FIFO would never end.
+    OpenFailure opened;
+    std::FILE* f = OpenRegularFile(path, &opened);
+    if (!f) {
+        loadFailure = opened == OPEN_MISSING       ? LOAD_MISSING
+                      : opened == OPEN_NOT_REGULAR ? LOAD_NOT_REGULAR
+                                                   : LOAD_UNREADABLE;
+        return false;
+    }
+    // Imported aside and swapped in at the end, so that running out of memory on a huge
+    // file leaves the list as it was.
+    std::vector<CKmdDate> imported;
+    ImportStop stop;
+    bool complete = true;
+    try {
+        stop = ImportLines(f, imported);
+    } catch (const std::exception&) {
+        complete = false;
+    }
+    std::fclose(f);
+    if (!complete) {
+        loadFailure = LOAD_TOO_LARGE;
+        return false;
+    }
+    loadFailure = LOAD_OK;
+    entries.swap(imported);
+    importStopLine = stop.line;
+    importStopOffset = stop.offset;
+    MarkHolidays(0);
+    return true;
+}
+
+namespace {
+ImportStop ImportLines(std::FILE* f, std::vector<CKmdDate>& entries) {
+    ImportStop stop;
     CTextReader reader(f);
     CLineScanner scanner;
     char line[LINE_BUFFER];
     unsigned lineNumber = 1; // of the file, whatever the pieces a long line is read in
+    unsigned offset = 0;     // into that line: a line longer than the buffer comes in pieces
     bool sawLineFeed = false;
-    for (; reader.ReadLine(line, sizeof line, sawLineFeed); lineNumber += sawLineFeed ? 1 : 0) {
+    for (int n; (n = reader.ReadLine(line, sizeof line, sawLineFeed)) > 0;) {
         // A NUL ends the text of the read, as fgets and strlen see it.
         CKmdDate entry;
         const CLineScanner::Outcome r = scanner.Scan(line, std::strlen(line), entry);
         if (r == CLineScanner::IMPORT_STOP) {
-            // The lines from here on are not imported; the caller can tell the user where.
-            importStopLine = lineNumber;
+            // The rest is not imported; the caller can tell the user where. A later piece of
+            // a long line stops after the earlier pieces may have given an entry.
+            stop.line = lineNumber;
+            stop.offset = offset;
             break;
         }
         if (r == CLineScanner::LINE_ADD)
             entries.push_back(entry);
+        if (sawLineFeed) {
+            ++lineNumber;
+            offset = 0;
+        } else {
+            offset += static_cast<unsigned>(n);
+        }
     }
-    std::fclose(f);
-    MarkHolidays(0);
-    return true;
+    return stop;
 }
+} // namespace

@@ -81,8 +81,8 @@ void CMainDialog::Save() {
     view.EnableButton(IDC_SAVE, false);
     std::string path;
     if (view.AskSavePath(ProposedSaveName(), path)) {
-        MakeBackup(path.c_str());
-        if (dataFile.Write(path.c_str())) {
+        // No whole backup, no write: the previous generation is never lost.
+        if (MakeBackup(path.c_str()) && dataFile.Write(path.c_str())) {
             SetModified(false);
             view.SetPathText(path);
         } else {

@@ -1,9 +1,12 @@
 #include "fuzz/FuzzEntries.h"
 
+#include "calendar/Calendar.h"
 #include "data/KmdDataFile.h"
+#include "plugin/MemoString.h"
 
 #include <cstdio>
 #include <cstring>
+#include <vector>
 
 namespace {
 bool Store(const std::string& path, const unsigned char* data, std::size_t size) {
@@ -15,7 +18,7 @@ bool Store(const std::string& path, const unsigned char* data, std::size_t size)
 }
 
 std::string Image(const CKmdDate& e) {
-    unsigned char b[134];
+    unsigned char b[CKmdDate::PackedSize()];
     e.Pack(b, sizeof b);
     return std::string(reinterpret_cast<char*>(b), sizeof b);
 }
@@ -79,7 +82,7 @@ bool InSetterRanges(const CKmdDataFile& file) {
             e.GetEndDay() > 31 || e.GetWeekday() > 7 || f.GetWeek() > 5 || f.GetType() > 8 ||
             (f.GetWord() & 0xC000) != 0)
             return false;
-        unsigned char b[134];
+        unsigned char b[CKmdDate::PackedSize()];
         e.Pack(b, sizeof b);
         if (b[3] > 7) // no high nibble in the weekday byte
             return false;
@@ -144,4 +147,85 @@ bool FuzzImportInput(const unsigned char* data, std::size_t size, const std::str
     CKmdDataFile again;
     return again.ImportText(in.c_str()) && Images(again) == Images(file) &&
            again.GetImportStopLine() == file.GetImportStopLine();
+}
+
+namespace {
+// A little-endian 16-bit length and that many bytes (fewer where the input ends).
+std::string TakePart(const unsigned char*& p, const unsigned char* end) {
+    if (end - p < 2)
+        return std::string();
+    std::size_t n = p[0] | (p[1] << 8);
+    p += 2;
+    if (n > static_cast<std::size_t>(end - p))
+        n = static_cast<std::size_t>(end - p);
+    std::string part(reinterpret_cast<const char*>(p), n);
+    p += n;
+    return part;
+}
+
+std::string Generate(const std::string& chip, const SYSTEMTIME& date,
+                     std::vector<SkippedFile>* skipped, int& length) {
+    HLOCAL slot = nullptr;
+    length = MakeMemoString(chip.c_str(), date, &slot, skipped);
+    std::string text;
+    if (slot) {
+        if (const char* p = static_cast<const char*>(LocalLock(slot))) {
+            text.assign(p, strnlen(p, LocalSize(slot)));
+            LocalUnlock(slot);
+        }
+        LocalFree(slot);
+    }
+    return text;
+}
+} // namespace
+
+// Layout: 4 bytes of date (year from the first two, month and day from the next two, each
+// brought into range), then parts of a 16-bit length and bytes: the chip text, then the files
+// f1.kmb, f2.kmb and f3.kmb. In the chip text "@" stands for the scratch folder and a "/".
+bool FuzzDayTextInput(const unsigned char* data, std::size_t size, const std::string& scratch) {
+    if (size < 4)
+        return true;
+    const unsigned year = 1601 + (data[0] | (data[1] << 8)) % 8399;
+    const unsigned month = 1 + data[2] % 12;
+    const unsigned day = 1 + data[3] % DaysInMonth(year, month);
+    const SYSTEMTIME date = MakeDate(year, month, day);
+    const unsigned char* p = data + 4;
+    const unsigned char* const end = data + size;
+    const std::string raw = TakePart(p, end);
+    for (int i = 1; i <= 3; ++i) {
+        const std::string bytes = TakePart(p, end);
+        if (!Store(scratch + "/f" + std::to_string(i) + ".kmb",
+                   reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size()))
+            return true;
+    }
+    std::string chip;
+    for (char c : raw)
+        chip += c == '@' ? scratch + "/" : std::string(1, c);
+
+    std::vector<SkippedFile> skipped;
+    int length = 0;
+    const std::string text = Generate(chip, date, &skipped, length);
+    // The length told is the text's, and the text is never empty.
+    if (length != static_cast<int>(text.size()) || text.empty())
+        return false;
+    const std::string cut = chip.substr(0, std::strlen(chip.c_str()));
+    if (cut.empty())
+        return skipped.empty() && text == Generate(chip, date, nullptr, length);
+    // A text begins with the header of its date and every skipped file is one of the chip's
+    // lines, reported in order.
+    char header[64];
+    const int n = wsprintfA(header, "%04d/%02d/%02d", static_cast<int>(year),
+                            static_cast<int>(month), static_cast<int>(day));
+    if (text.find(std::string(header, static_cast<std::size_t>(n))) == std::string::npos)
+        return false;
+    unsigned pos = 0;
+    char line[MEMO_LINE_SIZE];
+    std::size_t next = 0;
+    while (NextDataFileName(pos, line, year, chip.c_str()))
+        if (next < skipped.size() && skipped[next].path == line)
+            ++next;
+    if (next != skipped.size())
+        return false;
+    // The same inputs give the same text, with or without the list of skipped files.
+    return text == Generate(chip, date, nullptr, length);
 }

@@ -12,3 +12,7 @@
 bool FuzzDataFileInput(const unsigned char* data, std::size_t size, const std::string& scratch);
 // ImportText of a legacy text file.
 bool FuzzImportInput(const unsigned char* data, std::size_t size, const std::string& scratch);
+// The day text of a chip: the input holds a date, a chip text and up to three small data files
+// (see the layout in FuzzEntries.cpp), so that the generator's scan, the loading of several
+// files and the matching of their entries are reached together.
+bool FuzzDayTextInput(const unsigned char* data, std::size_t size, const std::string& scratch);

@@ -7,7 +7,6 @@
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
-#include <fstream>
 #include <sys/time.h>
 
 namespace {
@@ -121,22 +120,6 @@ int wsprintfA(LPSTR dst, LPCSTR fmt, ...) {
 
 BOOL DeleteFileA(LPCSTR path) {
     return path && std::remove(path) == 0;
-}
-
-BOOL CopyFileA(LPCSTR from, LPCSTR to, BOOL failIfExists) {
-    if (!from || !to || !FileExists(from))
-        return FALSE;
-    if (failIfExists && FileExists(to))
-        return FALSE;
-    std::ifstream in(from, std::ios::binary);
-    std::ofstream out(to, std::ios::binary | std::ios::trunc);
-    if (!in || !out)
-        return FALSE;
-    char buf[4096];
-    while (in.read(buf, sizeof buf) || in.gcount() > 0)
-        out.write(buf, in.gcount());
-    out.flush();
-    return out.good() ? TRUE : FALSE;
 }
 
 #endif

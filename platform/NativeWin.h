@@ -51,4 +51,3 @@ LPSTR lstrcpynA(LPSTR dst, LPCSTR src, int n);
 int wsprintfA(LPSTR dst, LPCSTR fmt, ...);
 
 BOOL DeleteFileA(LPCSTR path);
-BOOL CopyFileA(LPCSTR from, LPCSTR to, BOOL failIfExists);

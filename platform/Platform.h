@@ -9,11 +9,21 @@
 #include "platform/NativeWin.h"
 #endif
 
+#include <cstddef>
+
 // Double-byte awareness goes through this one test: is c the lead byte of a code page 932
 // double-byte character.
 bool IsLeadByte(unsigned char c);
 
-// File helpers for the backup step and the safe writer.
-bool FileExists(const char* path);
+enum PathSeparators { BACKSLASH_ONLY, BACKSLASH_OR_SLASH };
+
+// Where the file-name part of a code page 932 path starts: the index after its last separator,
+// 0 when it has none. The scan goes forward a character at a time, since a trail byte may be
+// 0x5C (表 is 95 5C) or may itself have a lead byte's value (ル is 83 8B), so no backward scan
+// can tell where a character starts.
+std::size_t FileNameStart(const char* path, std::size_t length,
+                          PathSeparators separators = BACKSLASH_OR_SLASH);
+
+// File helpers for the backup step and the safe writer (see also platform/Files.h).
 // Moves `from` onto `to`, replacing `to` when it exists. False when nothing was moved.
 bool ReplaceFileWith(const char* from, const char* to);

@@ -1,5 +1,8 @@
-// The nineteen functions the memo program calls. Nothing leaves them but their results.
+// The nineteen functions the memo program calls. Nothing leaves them but their results: each
+// body that does work runs inside the guard, which turns any exception into the export's
+// fixed failure result (the value the table gives it, or 0 where that depends on the outcome).
 #include "platform/Clock.h"
+#include "platform/Guard.h"
 #include "plugin/ChipState.h"
 #include "plugin/Dialogs.h"
 #include "plugin/HostRecords.h"
@@ -58,6 +61,7 @@ bool ReplaceHostText(HGLOBAL* handle, const char* text, SIZE_T n) {
 extern "C" {
 
 int WINAPI DrawExSpecification(void* record) {
+    KOYOMI_GUARD_BEGIN
     if (!record)
         return 0;
     PutInt(record, 0, 256);
@@ -67,30 +71,40 @@ int WINAPI DrawExSpecification(void* record) {
     PutInt(record, 64, 1);
     PutInt(record, 68, 44);
     return 0;
+    KOYOMI_GUARD_END(0)
 }
 
 int WINAPI DrawExConfigure(HWND owner) {
+    KOYOMI_GUARD_BEGIN
     ShowMessage(owner, "設定項目は有りません", BOX_INFO);
     return 0;
+    KOYOMI_GUARD_END(0)
 }
 
 int WINAPI DrawExAbout(HWND owner) {
+    KOYOMI_GUARD_BEGIN
     ShowAbout(owner);
     return 0;
+    KOYOMI_GUARD_END(0)
 }
 
 int WINAPI InitializeChip(HLOCAL* state) {
+    KOYOMI_GUARD_BEGIN
     if (state)
         *state = NewChipState();
     return 0;
+    KOYOMI_GUARD_END(0)
 }
 
 int WINAPI UnInitializeChip(HLOCAL state) {
+    KOYOMI_GUARD_BEGIN
     FreeChipState(state);
     return 0;
+    KOYOMI_GUARD_END(0)
 }
 
 int WINAPI Update(HLOCAL state, void*, const void* chip) {
+    KOYOMI_GUARD_BEGIN
     CChipLock lock(state);
     if (!lock || !chip)
         return 1;
@@ -99,14 +113,18 @@ int WINAPI Update(HLOCAL state, void*, const void* chip) {
     if (text)
         UpdateChip(*lock.Get(), text);
     return 1;
+    KOYOMI_GUARD_END(1)
 }
 
 int WINAPI GetMemoString(HLOCAL state, char* buffer, std::int32_t size) {
+    KOYOMI_GUARD_BEGIN
     CChipLock lock(state);
     return lock ? CopyChipText(*lock.Get(), buffer, size) : 0;
+    KOYOMI_GUARD_END(0)
 }
 
 int WINAPI ExchangeSendString(HGLOBAL* handle) {
+    KOYOMI_GUARD_BEGIN
     if (!handle || !*handle)
         return 0;
     const char* locked = static_cast<const char*>(GlobalLock(*handle));
@@ -130,57 +148,83 @@ int WINAPI ExchangeSendString(HGLOBAL* handle) {
     }
     LocalFree(generated);
     return result;
+    KOYOMI_GUARD_END(0)
 }
 
 HMENU WINAPI GetDrawExMenu() {
+    KOYOMI_GUARD_BEGIN
     return BuildChipMenu();
+    KOYOMI_GUARD_END(nullptr)
 }
 
 int WINAPI DoDrawExMenu(HLOCAL state, HWND owner, UINT id) {
+    KOYOMI_GUARD_BEGIN
     return RunMenuCommand(state, owner, id);
+    KOYOMI_GUARD_END(0)
 }
 
 int WINAPI EditHelper(HWND owner, EditHelperRecord* record) {
+    KOYOMI_GUARD_BEGIN
     ShowHelper(owner, record);
     return 1;
+    KOYOMI_GUARD_END(1)
 }
 
 int WINAPI GetTimerSpan() {
+    KOYOMI_GUARD_BEGIN
     return -1;
+    KOYOMI_GUARD_END(-1)
 }
 
 int WINAPI DoTimer(HLOCAL) {
+    KOYOMI_GUARD_BEGIN
     return 0;
+    KOYOMI_GUARD_END(0)
 }
 
 int WINAPI Resize(HLOCAL, const RECT*) {
+    KOYOMI_GUARD_BEGIN
     return 0;
+    KOYOMI_GUARD_END(0)
 }
 
 int WINAPI GetSaveData(HLOCAL, HGLOBAL*) {
+    KOYOMI_GUARD_BEGIN
     return 0;
+    KOYOMI_GUARD_END(0)
 }
 
 int WINAPI DrawChip(HLOCAL, HDC, const RECT*) {
+    KOYOMI_GUARD_BEGIN
     return 1;
+    KOYOMI_GUARD_END(1)
 }
 
 int WINAPI MouseClik(HLOCAL, HWND, UINT, LPARAM) {
+    KOYOMI_GUARD_BEGIN
     return 1;
+    KOYOMI_GUARD_END(1)
 }
 
 int WINAPI CalcDefaultRect(HLOCAL, RECT*) {
+    KOYOMI_GUARD_BEGIN
     return 1;
+    KOYOMI_GUARD_END(1)
 }
 
-void WINAPI Zoom(HLOCAL, int) {}
+void WINAPI Zoom(HLOCAL, int) {
+    KOYOMI_GUARD_BEGIN
+    KOYOMI_GUARD_END_VOID
+}
 
 #ifdef KOYOMI_TEST_SEAM
 // Test-only build: the editor path this copy of the library worked out when it was loaded.
 int WINAPI KoyomiruTestToolPath(char* buffer, int size) {
+    KOYOMI_GUARD_BEGIN
     if (buffer && size > 0)
         lstrcpynA(buffer, g_toolPath, size);
     return lstrlenA(g_toolPath);
+    KOYOMI_GUARD_END(0)
 }
 #endif
 }

@@ -2,8 +2,12 @@
 
 #include "calendar/Calendar.h"
 #include "data/KmdDataFile.h"
+#include "platform/Guard.h"
 
 #include <cstring>
+#ifdef KOYOMI_TEST_SEAM
+#include <stdexcept>
+#endif
 
 namespace {
 const char* const kWeekdays[7] = {"日", "月", "火", "水", "木", "金", "土"};
@@ -34,10 +38,18 @@ int SlotLength(HLOCAL slot) {
 }
 
 int AppendAt(HLOCAL* slot, const char* text, SIZE_T& current);
+bool NextName(unsigned& pos, char* line, unsigned year, const char* chipText, unsigned length);
+
+#ifdef KOYOMI_TEST_SEAM
+// Test-only build: a chip line of this name (no file can have it) makes the generation throw,
+// as a failure deep inside the loading would.
+const char kThrowLine[] = "|throw|";
+#endif
 
 // The body of one generation; false when memory ran out. It keeps the text's length itself,
 // so that a long text is not scanned again for every name appended.
-bool BuildText(const char* chipText, const SYSTEMTIME& date, HLOCAL* slot) {
+bool BuildText(const char* chipText, const SYSTEMTIME& date, HLOCAL* slot,
+               std::vector<SkippedFile>* skipped) {
     char work[MEMO_WORK_SIZE];
     std::memset(work, 0, sizeof work);
     // The date comes from outside and its weekday is trusted; one out of range is recomputed
@@ -55,8 +67,16 @@ bool BuildText(const char* chipText, const SYSTEMTIME& date, HLOCAL* slot) {
     file.Clear();
     unsigned pos = 0;
     char line[MEMO_LINE_SIZE];
-    while (NextDataFileName(pos, line, date.wYear, chipText))
-        file.Append(line);
+    // The chip text is measured once; every line is then found from where the last one ended.
+    const unsigned chipLength = static_cast<unsigned>(std::strlen(chipText));
+    while (NextName(pos, line, date.wYear, chipText, chipLength)) {
+#ifdef KOYOMI_TEST_SEAM
+        if (std::strcmp(line, kThrowLine) == 0)
+            throw std::length_error("test seam");
+#endif
+        if (!file.Append(line) && skipped)
+            skipped->push_back({line, file.GetLoadFailure()});
+    }
 
     if (!file.FindFirst(date))
         return AppendAt(slot, kNone, length) >= 0;
@@ -78,14 +98,28 @@ bool BuildText(const char* chipText, const SYSTEMTIME& date, HLOCAL* slot) {
         return AppendAt(slot, kNone, length) >= 0;
     return true;
 }
+
+// The generator's entry: an exception from anywhere inside counts as a text that could not
+// be built.
+bool BuildTextGuarded(const char* chipText, const SYSTEMTIME& date, HLOCAL* slot,
+                      std::vector<SkippedFile>* skipped) {
+    KOYOMI_GUARD_BEGIN
+    return BuildText(chipText, date, slot, skipped);
+    KOYOMI_GUARD_END(false)
+}
 } // namespace
 
 int MakeMemoString(const char* chipText, const SYSTEMTIME& date, HLOCAL* slot) {
+    return MakeMemoString(chipText, date, slot, nullptr);
+}
+
+int MakeMemoString(const char* chipText, const SYSTEMTIME& date, HLOCAL* slot,
+                   std::vector<SkippedFile>* skipped) {
     if (!slot)
         return 0;
     FreeSlot(slot);
     if (chipText && chipText[0]) {
-        if (!BuildText(chipText, date, slot))
+        if (!BuildTextGuarded(chipText, date, slot, skipped))
             FreeSlot(slot); // a half-built text is no answer: fall back to the error text
     }
     if (!*slot)
@@ -96,7 +130,12 @@ int MakeMemoString(const char* chipText, const SYSTEMTIME& date, HLOCAL* slot) {
 bool NextDataFileName(unsigned& pos, char* line, unsigned year, const char* chipText) {
     if (!chipText || !line)
         return false;
-    const unsigned length = static_cast<unsigned>(std::strlen(chipText));
+    return NextName(pos, line, year, chipText, static_cast<unsigned>(std::strlen(chipText)));
+}
+
+namespace {
+// NextDataFileName for a chip text of a known length.
+bool NextName(unsigned& pos, char* line, unsigned year, const char* chipText, unsigned length) {
     while (pos < length) {
         while (pos < length &&
                (chipText[pos] == '\r' || chipText[pos] == '\n' || chipText[pos] == '\t'))
@@ -135,7 +174,6 @@ bool NextDataFileName(unsigned& pos, char* line, unsigned year, const char* chip
     return false;
 }
 
-namespace {
 // AppendText at a known text length, which it advances.
 int AppendAt(HLOCAL* slot, const char* text, SIZE_T& current) {
     if (!slot || !text || !text[0])

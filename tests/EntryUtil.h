@@ -8,7 +8,7 @@
 // Every byte as given (no range checks); the name takes at most 128 bytes, zero-filled.
 inline CKmdDate RawEntry(unsigned months, unsigned startDay, unsigned endDay, unsigned weekday,
                          unsigned flags, const std::string& name = "x") {
-    unsigned char image[134] = {};
+    unsigned char image[CKmdDate::PackedSize()] = {};
     image[0] = static_cast<unsigned char>(months);
     image[1] = static_cast<unsigned char>(startDay);
     image[2] = static_cast<unsigned char>(endDay);

@@ -1,5 +1,7 @@
 #include "winui/DialogBase.h"
 
+#include "platform/Guard.h"
+
 INT_PTR CDialogBase::RunModal(HINSTANCE instance, int templateId, HWND owner) {
     return DialogBoxParamA(instance, MAKEINTRESOURCEA(templateId), owner, Proc,
                            reinterpret_cast<LPARAM>(this));
@@ -11,6 +13,14 @@ HWND CDialogBase::Create(HINSTANCE instance, int templateId, HWND owner) {
 }
 
 INT_PTR CALLBACK CDialogBase::Proc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+    // Every dialog of both programs runs through here: no exception may leave a procedure
+    // that the system, or the host's message loop, called.
+    KOYOMI_GUARD_BEGIN
+    return Route(dialog, message, wParam, lParam);
+    KOYOMI_GUARD_END(FALSE)
+}
+
+INT_PTR CDialogBase::Route(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
     CDialogBase* self;
     if (message == WM_INITDIALOG) {
         self = reinterpret_cast<CDialogBase*>(lParam);

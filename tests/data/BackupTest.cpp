@@ -1,10 +1,16 @@
 // The backup step before a save: one generation, named from the file-name part only.
+#include "KmbBuilder.h"
 #include "TestUtil.h"
 #include "data/KmdDataFile.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
+#ifndef _WIN32
+#include <csignal>
+#include <sys/resource.h>
+#include <unistd.h>
+#endif
 
 namespace {
 // The separator the platform's own paths use, so that the Windows build sees backslashes.
@@ -34,10 +40,11 @@ TEST(MakeBackup, ReplacesTheBakFileByACopyOfTheTarget) {
 TEST(MakeBackup, NoTargetNoBackup) {
     const std::string dir = FreshDir("backup_none");
     WriteBytes(dir + "/b.bak", "unrelated");
-    MakeBackup(Native(dir + "/b.kmb").c_str());
+    EXPECT_TRUE(MakeBackup(Native(dir + "/b.kmb").c_str())); // a new file: the save goes on
     EXPECT_FALSE(Exists(dir + "/b.kmb"));
     EXPECT_EQ("unrelated", ReadBytes(dir + "/b.bak"));
-    MakeBackup(nullptr); // nothing to do, nothing to crash
+    EXPECT_FALSE(MakeBackup(nullptr));
+    EXPECT_FALSE(MakeBackup(""));
 }
 
 TEST(MakeBackup, DotOnlyInTheFolderNameAppendsBakToTheFileName) {
@@ -88,3 +95,63 @@ TEST(MakeBackup, TargetNamedLikeItsBackupIsLeftAlone) {
     MakeBackup(Native(dir + "/x.bak").c_str());
     EXPECT_EQ("the data itself", ReadBytes(dir + "/x.bak"));
 }
+
+// Folder names whose last character ends in 0x5C or in a byte with a lead byte's value.
+TEST(MakeBackup, LandsInFoldersNamedInDoubleByteCharacters) {
+    FreshDir("backup_folders");
+    for (const char* folder : {"ツール", "プラグイン", "アニメ", "表", "ソ", "能"}) {
+        SCOPED_TRACE(folder);
+        const std::string dir = FreshDir(std::string("backup_folders/") + folder);
+        WriteBytes(dir + "/a.kmb", folder);
+        MakeBackup(Native(dir + "/a.kmb").c_str());
+        EXPECT_EQ(folder, ReadBytes(dir + "/a.bak"));
+    }
+}
+
+// A folder where the target or its backup should be: no backup, so no save.
+TEST(MakeBackup, RefusesAFolderAsTargetOrAsBackup) {
+    const std::string dir = FreshDir("backup_folder_kinds");
+    const std::string folder = FreshDir("backup_folder_kinds/t.kmb");
+    EXPECT_FALSE(MakeBackup(Native(folder).c_str()));
+    WriteBytes(dir + "/u.kmb", "u");
+    FreshDir("backup_folder_kinds/u.bak");
+    EXPECT_FALSE(MakeBackup(Native(dir + "/u.kmb").c_str()));
+    EXPECT_EQ("u", ReadBytes(dir + "/u.kmb"));
+}
+
+#ifndef _WIN32
+// The copy that cannot be finished leaves the previous generation and no scrap.
+TEST(MakeBackup, CopyCutShortKeepsTheOldBackup) {
+    const std::string dir = FreshDir("backup_limit");
+    WriteBytes(dir + "/a.kmb", std::string(3000, 'n'));
+    WriteBytes(dir + "/a.bak", "old generation");
+    std::signal(SIGXFSZ, SIG_IGN); // the failing write returns EFBIG instead
+    rlimit saved;
+    ASSERT_EQ(0, getrlimit(RLIMIT_FSIZE, &saved));
+    rlimit small = saved;
+    small.rlim_cur = 1000;
+    ASSERT_EQ(0, setrlimit(RLIMIT_FSIZE, &small));
+    const bool made = MakeBackup((dir + "/a.kmb").c_str());
+    setrlimit(RLIMIT_FSIZE, &saved);
+    EXPECT_FALSE(made);
+    EXPECT_EQ("old generation", ReadBytes(dir + "/a.bak"));
+    EXPECT_FALSE(Exists(dir + "/a.bak.tmp~"));
+}
+
+// Links planted under the temporary names are neither followed nor replaced.
+TEST(MakeBackup, LinksUnderTheTemporaryNamesAreNotFollowed) {
+    const std::string dir = FreshDir("backup_links");
+    WriteBytes(dir + "/victim", "victim");
+    WriteBytes(dir + "/a.kmb", "data");
+    ASSERT_EQ(0, symlink("victim", (dir + "/a.bak.tmp~").c_str()));
+    ASSERT_EQ(0, symlink("victim", (dir + "/a.kmb.tmp~").c_str()));
+    ASSERT_EQ(0, symlink("nowhere", (dir + "/a.kmb.tmp~1").c_str())); // dangling
+    EXPECT_TRUE(MakeBackup((dir + "/a.kmb").c_str()));
+    EXPECT_EQ("data", ReadBytes(dir + "/a.bak"));
+    CKmdDataFile file;
+    ASSERT_TRUE(file.Write((dir + "/a.kmb").c_str()));
+    EXPECT_EQ(Header(0), ReadBytes(dir + "/a.kmb"));
+    EXPECT_EQ("victim", ReadBytes(dir + "/victim"));
+    EXPECT_FALSE(Exists(dir + "/nowhere"));
+}
+#endif

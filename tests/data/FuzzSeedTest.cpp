@@ -65,3 +65,7 @@ TEST(FuzzSeeds, DataFileReaders) {
 TEST(FuzzSeeds, LegacyImport) {
     RunSeeds("import", FuzzImportInput);
 }
+
+TEST(FuzzSeeds, DayText) {
+    RunSeeds("daytext", FuzzDayTextInput);
+}

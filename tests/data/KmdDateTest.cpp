@@ -6,7 +6,7 @@
 
 namespace {
 std::string Packed(const CKmdDate& e) {
-    unsigned char buf[134];
+    unsigned char buf[CKmdDate::PackedSize()];
     EXPECT_TRUE(e.Pack(buf, sizeof buf));
     return std::string(reinterpret_cast<char*>(buf), sizeof buf);
 }
@@ -16,7 +16,7 @@ TEST(KmdDate, DefaultRecordIsEmptyDayTypeAndPacksToZeros) {
     CKmdDate e;
     EXPECT_TRUE(e.IsEmpty());
     EXPECT_EQ(DT_DAY, e.GetFlags().GetType());
-    EXPECT_EQ(std::string(134, '\0'), Packed(e));
+    EXPECT_EQ(std::string(CKmdDate::PackedSize(), '\0'), Packed(e));
 }
 
 TEST(KmdDate, SettersRefuseOutOfRangeAndChangeNothing) {
@@ -42,7 +42,7 @@ TEST(KmdDate, SettersRefuseOutOfRangeAndChangeNothing) {
 }
 
 TEST(KmdDate, WeekdayKeepsTheHighNibbleOfAStoredByte) {
-    unsigned char img[134] = {};
+    unsigned char img[CKmdDate::PackedSize()] = {};
     img[3] = 0xA3;
     CKmdDate e;
     ASSERT_TRUE(e.Unpack(img, sizeof img));
@@ -126,7 +126,7 @@ TEST(KmdDate, PackLayoutByteByByte) {
     EXPECT_EQ(std::string("\x8B\x8B\x97\xBF\x93\xFA", 6), p.substr(6, 6));
     EXPECT_EQ(std::string(122, '\0'), p.substr(12));
 
-    unsigned char small[134];
+    unsigned char small[CKmdDate::PackedSize()];
     std::memset(small, 0x55, sizeof small);
     EXPECT_FALSE(e.Pack(small, 133));
     EXPECT_EQ(0x55, small[0]);
@@ -147,5 +147,5 @@ TEST(KmdDate, CopyAssignmentAndClear) {
     e = self;
     EXPECT_EQ(Packed(c), Packed(e));
     e.Clear();
-    EXPECT_EQ(std::string(134, '\0'), Packed(e));
+    EXPECT_EQ(std::string(CKmdDate::PackedSize(), '\0'), Packed(e));
 }

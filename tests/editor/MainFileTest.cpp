@@ -1,6 +1,8 @@
 // The main window's start, open, save, close and current-row tracking.
 #include "EditorTestUtil.h"
 
+#include <cstdio>
+
 namespace {
 const char kDiscard[] = "表示中のデータは変更されています。\n破棄してもよろしいですか？";
 const char kReadFailed[] = "ファイルの読込に失敗しました。\n";
@@ -199,6 +201,19 @@ TEST_F(EditorTest, SaveWritesBacksUpAndClearsModifiedOrSaysItFailed) {
     EXPECT_EQ("変更あり", view.modifiedText);
     EXPECT_EQ(target, view.pathText);
     EXPECT_TRUE(view.Enabled(IDC_SAVE));
+
+    // A backup that cannot be made (a folder holds its name): the file is not written.
+    view.TakeMessages();
+    WriteBytes(target, "the file as it was");
+    std::remove((dir + "/saved.bak").c_str());
+    FreshDir(dir.substr(4) + "/saved.bak");
+    dialog.SetModified(true);
+    view.saveAnswers = {target};
+    dialog.OnCommand(IDC_SAVE);
+    ASSERT_EQ(1u, view.messages.size());
+    EXPECT_EQ("ファイルの保存に失敗しました。\n", view.messages[0].text);
+    EXPECT_TRUE(dialog.IsModified());
+    EXPECT_EQ("the file as it was", ReadBytes(target));
 }
 
 TEST_F(EditorTest, CloseAsksOnlyWhenModified) {

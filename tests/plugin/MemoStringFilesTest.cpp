@@ -1,7 +1,7 @@
 // The generator over real data files: order, placeholders, holidays across files, names.
 #include "plugin/MemoString.h"
 
-#include "KmbBytes.h"
+#include "KmbBuilder.h"
 #include "TestUtil.h"
 #include "calendar/Calendar.h"
 #include "data/KmdDateFlags.h"

@@ -1,6 +1,6 @@
 // koyomi's main mode end to end: the real program on real files, compared byte for byte
 // with what the generator hands the host.
-#include "../plugin/KmbBytes.h"
+#include "KmbBuilder.h"
 #include "KoyomiRun.h"
 #include "TestUtil.h"
 #include "calendar/Calendar.h"

@@ -12,7 +12,7 @@ const char kErrorText[] = "データファイル読み込みエラー";
 class ChipExports : public ::testing::Test {
 protected:
     void SetUp() override {
-        ASSERT_NE(dxl.module, nullptr) << "Koyomiru.dxl did not load";
+        ASSERT_NE(dxl.Module(), nullptr) << "Koyomiru.dxl did not load";
         dir = FreshDir("chips");
         WriteBytes(dir + "/a.kmb", KmbBytes({EveryDay("毎日の予定"), OnDay(2, 30, "来ない日")}));
         WriteBytes(dir + "/b.kmb", KmbBytes({EveryDay("表示ソ能"), EveryDay("二つ目")}));
@@ -25,7 +25,7 @@ protected:
         }
     }
 
-    CLoadedDxl& dxl = ShippedDxl();
+    CPlugin& dxl = ShippedDxl();
     std::string dir;
     HLOCAL state = nullptr;
 };
@@ -47,8 +47,8 @@ std::string GlobalString(HGLOBAL h) {
 } // namespace
 
 TEST(SpecificationRecord, WritesItsValuesAndTouchesNothingElse) {
-    CLoadedDxl& dxl = ShippedDxl();
-    ASSERT_NE(dxl.module, nullptr);
+    CPlugin& dxl = ShippedDxl();
+    ASSERT_NE(dxl.Module(), nullptr);
     unsigned char record[96];
     std::memset(record, 0xCC, sizeof record);
     EXPECT_EQ(dxl.DrawExSpecification(record), 0);

@@ -36,7 +36,7 @@ std::string Header(const SYSTEMTIME& d, const char* weekday) {
 class PluginDialogs : public ::testing::Test {
 protected:
     void SetUp() override {
-        ASSERT_NE(dxl.module, nullptr);
+        ASSERT_NE(dxl.Module(), nullptr);
         dir = FreshDir("dialogs");
         WriteBytes(dir + "/a.kmb", KmbBytes({EveryDay("毎日"), OnDay(1, 11, "成人の日")}));
         WriteBytes(dir + "/b.kmb", KmbBytes({OnDay(3, 3, "ひな祭り")}));
@@ -45,7 +45,7 @@ protected:
     }
     void TearDown() override { dxl.UnInitializeChip(state); }
 
-    CLoadedDxl& dxl = ShippedDxl();
+    CPlugin& dxl = ShippedDxl();
     std::string dir, full;
     HLOCAL state = nullptr;
 };

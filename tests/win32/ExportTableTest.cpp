@@ -123,14 +123,14 @@ TEST(ShippedLibrary, ImportsOnlySystemLibraries) {
 }
 
 TEST(ShippedLibrary, ResolvesEveryExportByNameButNoDecoratedOne) {
-    CLoadedDxl& dxl = ShippedDxl();
-    ASSERT_NE(dxl.module, nullptr);
+    CPlugin& dxl = ShippedDxl();
+    ASSERT_NE(dxl.Module(), nullptr);
     for (const std::string& name : ExportNames())
-        EXPECT_NE(GetProcAddress(dxl.module, name.c_str()), nullptr) << name;
-    EXPECT_EQ(GetProcAddress(dxl.module, "Update@12"), nullptr);
-    EXPECT_EQ(GetProcAddress(dxl.module, "_Update@12"), nullptr);
-    EXPECT_EQ(GetProcAddress(dxl.module, "MouseClick"), nullptr);
-    EXPECT_EQ(GetProcAddress(dxl.module, "KoyomiruTestToolPath"), nullptr);
+        EXPECT_NE(GetProcAddress(dxl.Module(), name.c_str()), nullptr) << name;
+    EXPECT_EQ(GetProcAddress(dxl.Module(), "Update@12"), nullptr);
+    EXPECT_EQ(GetProcAddress(dxl.Module(), "_Update@12"), nullptr);
+    EXPECT_EQ(GetProcAddress(dxl.Module(), "MouseClick"), nullptr);
+    EXPECT_EQ(GetProcAddress(dxl.Module(), "KoyomiruTestToolPath"), nullptr);
 }
 
 TEST(ShippedLibrary, CarriesTheJapaneseVersionBlock) {
@@ -153,8 +153,8 @@ TEST(ShippedLibrary, CarriesTheJapaneseVersionBlock) {
 }
 
 TEST(ShippedLibrary, FixedResultsOfTheOtherExports) {
-    CLoadedDxl& dxl = ShippedDxl();
-    ASSERT_NE(dxl.module, nullptr);
+    CPlugin& dxl = ShippedDxl();
+    ASSERT_NE(dxl.Module(), nullptr);
     RECT rect = {1, 2, 3, 4};
     HGLOBAL data = nullptr;
     EXPECT_EQ(dxl.GetTimerSpan(), -1);

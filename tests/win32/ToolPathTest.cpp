@@ -60,6 +60,17 @@ TEST(ToolPath, SkipsTheTrailByteOfADoubleByteCharacter) {
     EXPECT_EQ(Build("\\表.dxl"), "\\KmbTool.exe");
 }
 
+// ル, ン and メ end in a byte with a lead byte's value, 表, ソ and 能 in 0x5C: the separator
+// after each is found all the same.
+TEST(ToolPath, FolderNamesEndingInAnyTrailByte) {
+    for (const char* folder : {"ツール", "プラグイン", "アニメ", "表", "ソ", "能"}) {
+        SCOPED_TRACE(folder);
+        const std::string dir = std::string("C:\\memo\\") + folder + "\\";
+        EXPECT_EQ(Build(dir + "Koyomiru.dxl"), dir + "KmbTool.exe");
+        EXPECT_EQ(Build(dir + folder + ".dxl"), dir + "KmbTool.exe");
+    }
+}
+
 TEST(ToolPath, StaysEmptyWhenTheEditorsPathWouldNotFit) {
     const std::string fits(TOOL_PATH_SIZE - 1 - 11 - 1, 'd'); // dir + "\" + name = 259 bytes
     EXPECT_EQ(Build(fits + "\\K.dxl"), fits + "\\KmbTool.exe");
@@ -80,4 +91,9 @@ TEST(ToolPath, LoadedLibraryFindsItsOwnDirectory) {
     const std::string nested = kanji + "\\表";
     CreateDirectoryA(nested.c_str(), nullptr);
     EXPECT_EQ(LoadedToolPath(nested), nested + "\\KmbTool.exe");
+    for (const char* folder : {"ツール", "プラグイン", "アニメ"}) {
+        const std::string dir = work + "tmp_" + folder;
+        CreateDirectoryA(dir.c_str(), nullptr);
+        EXPECT_EQ(LoadedToolPath(dir), dir + "\\KmbTool.exe") << folder;
+    }
 }

@@ -1,5 +1,6 @@
 // The editor start from the chip menu and from the helper, with a stand-in editor beside a
-// copy of the plug-in in a directory whose name holds 表.
+// copy of the plug-in in a directory whose name ends in a double-byte character: 表 ends in
+// 0x5C, ル, ン and メ in a byte with a lead byte's value.
 #include "DialogDriver.h"
 #include "TestUtil.h"
 #include "Win32TestUtil.h"
@@ -8,11 +9,11 @@
 #include <gtest/gtest.h>
 
 namespace {
-class ToolStart : public ::testing::Test {
+class ToolStart : public ::testing::TestWithParam<const char*> {
 protected:
     void SetUp() override {
-        FreshDir("tool_表");
-        dir = WorkDir() + "tmp_tool_表\\";
+        FreshDir(GetParam());
+        dir = WorkDir() + "tmp_" + GetParam() + "\\";
         ASSERT_TRUE(
             CopyFileA(BinPath("Koyomiru.dxl").c_str(), (dir + "Koyomiru.dxl").c_str(), FALSE));
         ASSERT_TRUE(CopyFileA(BinPath("..\\testbin\\KmbTool.exe").c_str(),
@@ -21,7 +22,7 @@ protected:
         ASSERT_EQ(copy.InitializeChip(&state), 0);
     }
     void TearDown() override {
-        if (copy.module)
+        if (copy.Module())
             copy.UnInitializeChip(state);
     }
 
@@ -55,18 +56,21 @@ protected:
         EXPECT_EQ(record[2], here);
     }
 
-    CLoadedDxl copy;
+    CPlugin copy;
     std::string dir;
     HLOCAL state = nullptr;
 };
 } // namespace
 
-TEST_F(ToolStart, MenuCommandStartsTheEditorBesideThePlugin) {
+TEST_P(ToolStart, MenuCommandStartsTheEditorBesideThePlugin) {
     EXPECT_EQ(copy.DoDrawExMenu(state, nullptr, 10002), 0);
     ExpectStartedPlainly(WaitForStart());
 }
 
-TEST_F(ToolStart, HelperButtonStartsItAndStaysOpen) {
+// The helper starts the editor from the same path as the menu: one folder shows it.
+class ToolStartHelper : public ToolStart {};
+
+TEST_P(ToolStartHelper, HelperButtonStartsItAndStaysOpen) {
     std::vector<std::string> record;
     EditHelperRecord helper = {0, 0, nullptr};
     CDialogDriver driver;
@@ -80,3 +84,7 @@ TEST_F(ToolStart, HelperButtonStartsItAndStaysOpen) {
     ExpectStartedPlainly(record);
     EXPECT_EQ(helper.text, nullptr);
 }
+
+INSTANTIATE_TEST_SUITE_P(Folders, ToolStart,
+                         ::testing::Values("表", "ツール", "プラグイン", "アニメ"));
+INSTANTIATE_TEST_SUITE_P(Folder, ToolStartHelper, ::testing::Values("表"));

@@ -9,9 +9,13 @@
 #endif
 
 namespace {
+// The extension is taken from the file-name part: a "." of a folder name is none.
 bool IsLegacyPath(const std::string& path) {
+    const std::size_t name = FileNameStart(path.c_str(), path.size());
     const std::string::size_type dot = path.rfind('.');
-    std::string ext = dot == std::string::npos ? path : path.substr(dot);
+    if (dot == std::string::npos || dot < name)
+        return false;
+    std::string ext = path.substr(dot);
     // Lower-case ASCII only, stepping over double-byte characters whole.
     for (std::string::size_type i = 0; i < ext.size(); ++i) {
         unsigned char c = static_cast<unsigned char>(ext[i]);

@@ -1,14 +1,13 @@
 // The main mode: the text a chip shows for a date, built by the plug-in's own generator.
 #include "calendar/Calendar.h"
 #include "platform/Clock.h"
+#include "platform/Files.h"
 #include "plugin/MemoString.h"
 #include "tools/koyomi/Commands.h"
 #include "tools/koyomi/Common.h"
 
 #include <cstdio>
 #include <cstring>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 #ifdef _WIN32
@@ -114,6 +113,45 @@ int Parse(int argc, char** argv, Options& o) {
     return 0;
 }
 
+// The chip text from a file: a regular file only, since a folder, a device or a FIFO would
+// fail, never end or never arrive. False with a message.
+bool ReadChipFile(const std::string& path, std::string& chip) {
+    OpenFailure why;
+    std::FILE* in = OpenRegularFile(path.c_str(), &why);
+    if (!in) {
+        std::fprintf(stderr, "koyomi: cannot read the chip text \"%s\": %s\n", path.c_str(),
+                     why == OPEN_MISSING       ? "no such file"
+                     : why == OPEN_NOT_REGULAR ? "not a regular file"
+                                               : "access refused");
+        return false;
+    }
+    char chunk[65536];
+    std::size_t got;
+    while ((got = std::fread(chunk, 1, sizeof chunk, in)) > 0)
+        chip.append(chunk, got);
+    const bool failed = std::ferror(in) != 0;
+    std::fclose(in);
+    if (failed)
+        std::fprintf(stderr, "koyomi: cannot read the chip text \"%s\": read error\n",
+                     path.c_str());
+    return !failed;
+}
+
+const char* Why(LoadFailure why) {
+    switch (why) {
+    case LOAD_MISSING:
+        return "no such file";
+    case LOAD_NOT_REGULAR:
+        return "not a regular file";
+    case LOAD_NOT_DATA_FILE:
+        return "not a data file of this version";
+    case LOAD_TOO_LARGE:
+        return "too large to load";
+    default:
+        return "cannot be read";
+    }
+}
+
 // One newline for each CR LF and each lone LF, a newline at the end.
 std::string ForTerminal(const std::string& cp932) {
     const std::string utf8 = Cp932ToUtf8(cp932);
@@ -138,12 +176,8 @@ int RunDayText(int argc, char** argv) {
 
     std::string chip;
     if (o.haveChip) {
-        std::ifstream in(o.chipFile, std::ios::binary);
-        if (!in) {
-            std::fprintf(stderr, "koyomi: cannot read the chip text \"%s\"\n", o.chipFile.c_str());
+        if (!ReadChipFile(o.chipFile, chip))
             return EXIT_LOAD_FAILED;
-        }
-        chip.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
     } else {
         for (std::size_t i = 0; i < o.paths.size(); ++i) {
             if (i != 0)
@@ -162,7 +196,12 @@ int RunDayText(int argc, char** argv) {
 
     // As the plug-in hands its text over: the generator fills a local-memory slot.
     HLOCAL slot = nullptr;
-    const int length = MakeMemoString(chip.c_str(), date, &slot);
+    std::vector<SkippedFile> skipped;
+    const int length = MakeMemoString(chip.c_str(), date, &slot, &skipped);
+    // The chip's text stays the plug-in's; what it silently left out is told beside it.
+    for (const SkippedFile& s : skipped)
+        std::fprintf(stderr, "koyomi: warning: %s: %s; it adds nothing\n", s.path.c_str(),
+                     Why(s.why));
     std::string text;
     if (slot) {
         if (const char* p = static_cast<const char*>(LocalLock(slot))) {

@@ -14,11 +14,18 @@ bool Load(CKmdDataFile& file, const std::string& path) {
         PutText(stderr, "ファイルの読込に失敗しました。\n");
         return false;
     }
-    if (imported && file.GetImportStopLine() != 0)
-        std::fprintf(stderr,
-                     "koyomi: %s: import stopped at line %u; that line and the lines after it "
-                     "were not imported\n",
-                     path.c_str(), file.GetImportStopLine());
+    if (imported && file.GetImportStopLine() != 0) {
+        if (file.GetImportStopOffset() == 0)
+            std::fprintf(stderr,
+                         "koyomi: %s: import stopped at line %u; that line and the lines after "
+                         "it were not imported\n",
+                         path.c_str(), file.GetImportStopLine());
+        else
+            std::fprintf(stderr,
+                         "koyomi: %s: import stopped in line %u after its first %u bytes; the "
+                         "rest of that line and the lines after it were not imported\n",
+                         path.c_str(), file.GetImportStopLine(), file.GetImportStopOffset());
+    }
     return true;
 }
 
@@ -40,7 +47,7 @@ int RunDump(int argc, char** argv) {
     for (int i = 0; i < file.GetCount(); ++i) {
         CKmdDate e;
         file.GetAt(static_cast<unsigned>(i), e);
-        unsigned char image[134];
+        unsigned char image[CKmdDate::PackedSize()];
         e.Pack(image, sizeof image);
         std::printf("%02X %u %u %02X %04X ", image[0], image[1], image[2], image[3],
                     static_cast<unsigned>(e.GetFlags().GetWord()));
@@ -80,7 +87,13 @@ int RunConvert(int argc, char** argv) {
     CKmdDataFile file;
     if (!Load(file, argv[0]))
         return EXIT_LOAD_FAILED;
-    MakeBackup(argv[1]);
+    // Without a whole backup the old OUT is not overwritten: the previous generation is
+    // never lost.
+    if (!MakeBackup(argv[1])) {
+        std::fprintf(stderr, "koyomi convert: cannot make the backup %s; %s was not written\n",
+                     BackupName(argv[1]).c_str(), argv[1]);
+        return EXIT_LOAD_FAILED;
+    }
     if (!file.Write(argv[1])) {
         std::fprintf(stderr, "koyomi convert: cannot write %s\n", argv[1]);
         return EXIT_LOAD_FAILED;

@@ -1,5 +1,6 @@
 // koyomi holidays: Japan's national holidays of a year as a ready data file.
 #include "calendar/JapanHolidays.h"
+#include "platform/Files.h"
 #include "platform/Platform.h"
 #include "tools/koyomi/Commands.h"
 #include "tools/koyomi/Common.h"
@@ -93,14 +94,17 @@ std::string LegacyText(unsigned year, const std::vector<JapanHoliday>& days) {
     return s;
 }
 
-// Beside the target first, moved over it only when complete, as the binary writer does.
+// Beside the target first, under a fresh name, moved over it only when complete, as the
+// binary writer does.
 bool WriteText(const std::string& path, const std::string& bytes) {
-    const std::string temp = path + ".tmp~";
-    std::FILE* f = std::fopen(temp.c_str(), "wb");
+    if (KindOfFile(path.c_str()) == FILE_OTHER)
+        return false;
+    std::string temp;
+    std::FILE* f = CreateFreshFile(path, temp);
     if (!f)
         return false;
     const bool written = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
-    if (std::fclose(f) != 0 || !written || !ReplaceFileWith(temp.c_str(), path.c_str())) {
+    if (!CloseWrittenFile(f) || !written || !ReplaceFileWith(temp.c_str(), path.c_str())) {
         DeleteFileA(temp.c_str());
         return false;
     }
@@ -110,7 +114,12 @@ bool WriteText(const std::string& path, const std::string& bytes) {
 bool WriteYear(unsigned year, const std::string& path, bool text) {
     std::vector<JapanHoliday> days;
     JapanHolidays(year, days);
-    MakeBackup(path.c_str());
+    // Without a whole backup an existing OUT is not overwritten.
+    if (!MakeBackup(path.c_str())) {
+        std::fprintf(stderr, "koyomi holidays: cannot make the backup %s; %s was not written\n",
+                     BackupName(path.c_str()).c_str(), path.c_str());
+        return false;
+    }
     bool ok = true;
     if (text) {
         ok = WriteText(path, LegacyText(year, days));

@@ -2,6 +2,7 @@
 // command line.
 #include "tools/koyomi/Commands.h"
 
+#include <csignal>
 #include <cstring>
 
 namespace {
@@ -11,6 +12,11 @@ bool IsHelp(const char* arg) {
 } // namespace
 
 int main(int argc, char** argv) {
+#ifdef SIGXFSZ
+    // Past a file-size limit a write fails and is reported, rather than killing the process
+    // with a backup or a data file half written.
+    std::signal(SIGXFSZ, SIG_IGN);
+#endif
     if (argc >= 2 && IsHelp(argv[1])) {
         PrintUsage(true);
         return 0;

@@ -33,7 +33,7 @@ void EditText(HWND window, Chip& c) {
             GlobalUnlock(record.text);
         }
     }
-    c.plugin->editHelper(window, &record);
+    c.plugin->EditHelper(window, &record);
     if (!record.text)
         return;
     if (const char* p = static_cast<const char*>(GlobalLock(record.text))) {
@@ -51,7 +51,7 @@ void ShowMenu(HWND window, Chip& c, LPARAM lParam) {
     HMENU menu = CreatePopupMenu();
     AppendMenuA(menu, MF_STRING, ID_EDIT_TEXT, "小片の文字列を編集...");
     AppendMenuA(menu, MF_STRING, ID_UPDATE, "更新");
-    if (HMENU own = c.plugin->getDrawExMenu()) // ours from here on: destroyed with the popup
+    if (HMENU own = c.plugin->GetDrawExMenu()) // ours from here on: destroyed with the popup
         AppendMenuA(menu, MF_POPUP, reinterpret_cast<UINT_PTR>(own), "Koyomiru");
     AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
     AppendMenuA(menu, MF_STRING, ID_CLOSE, "閉じる");
@@ -67,7 +67,7 @@ void ShowMenu(HWND window, Chip& c, LPARAM lParam) {
         Refresh(window, c);
     } else if (id == ID_CLOSE)
         DestroyWindow(window);
-    else if (id != 0 && c.plugin->doDrawExMenu(c.chip->GetState(), window, id) == 2)
+    else if (id != 0 && c.plugin->DoDrawExMenu(c.chip->GetState(), window, id) == 2)
         Refresh(window, c);
 }
 

@@ -23,26 +23,34 @@ bool CPlugin::Load(const char* path, std::string& error) {
                 std::to_string(GetLastError()) + ")";
         return false;
     }
-    return Resolve(module, "DrawExSpecification", drawExSpecification, error) &&
-           Resolve(module, "InitializeChip", initializeChip, error) &&
-           Resolve(module, "UnInitializeChip", unInitializeChip, error) &&
-           Resolve(module, "Update", update, error) &&
-           Resolve(module, "GetMemoString", getMemoString, error) &&
-           Resolve(module, "ExchangeSendString", exchangeSendString, error) &&
-           Resolve(module, "GetDrawExMenu", getDrawExMenu, error) &&
-           Resolve(module, "DoDrawExMenu", doDrawExMenu, error) &&
-           Resolve(module, "EditHelper", editHelper, error) &&
-           Resolve(module, "DrawExAbout", drawExAbout, error) &&
-           Resolve(module, "DrawExConfigure", drawExConfigure, error);
+    // In the order of the export table's names, so that the first missing one is named.
+    return Resolve(module, "CalcDefaultRect", CalcDefaultRect, error) &&
+           Resolve(module, "DoDrawExMenu", DoDrawExMenu, error) &&
+           Resolve(module, "DoTimer", DoTimer, error) &&
+           Resolve(module, "DrawChip", DrawChip, error) &&
+           Resolve(module, "DrawExAbout", DrawExAbout, error) &&
+           Resolve(module, "DrawExConfigure", DrawExConfigure, error) &&
+           Resolve(module, "DrawExSpecification", DrawExSpecification, error) &&
+           Resolve(module, "EditHelper", EditHelper, error) &&
+           Resolve(module, "ExchangeSendString", ExchangeSendString, error) &&
+           Resolve(module, "GetDrawExMenu", GetDrawExMenu, error) &&
+           Resolve(module, "GetMemoString", GetMemoString, error) &&
+           Resolve(module, "GetSaveData", GetSaveData, error) &&
+           Resolve(module, "GetTimerSpan", GetTimerSpan, error) &&
+           Resolve(module, "InitializeChip", InitializeChip, error) &&
+           Resolve(module, "MouseClik", MouseClik, error) &&
+           Resolve(module, "Resize", Resize, error) &&
+           Resolve(module, "UnInitializeChip", UnInitializeChip, error) &&
+           Resolve(module, "Update", Update, error) && Resolve(module, "Zoom", Zoom, error);
 }
 
 CHostChip::CHostChip(CPlugin& p) : plugin(p) {
-    plugin.initializeChip(&state);
+    plugin.InitializeChip(&state);
 }
 
 CHostChip::~CHostChip() {
     if (state)
-        plugin.unInitializeChip(state);
+        plugin.UnInitializeChip(state);
 }
 
 void CHostChip::SetText(const std::string& text) {
@@ -50,15 +58,15 @@ void CHostChip::SetText(const std::string& text) {
     unsigned char record[CHIP_RECORD_SIZE] = {};
     const char* p = chipText.c_str();
     std::memcpy(record + CHIP_TEXT_OFFSET, &p, sizeof p);
-    plugin.update(state, nullptr, record);
+    plugin.Update(state, nullptr, record);
 }
 
 std::string CHostChip::Fetch() const {
-    const int n = plugin.getMemoString(state, nullptr, 0);
+    const int n = plugin.GetMemoString(state, nullptr, 0);
     if (n <= 0)
         return std::string();
     std::string text(static_cast<std::size_t>(n) + 1, '\0');
-    plugin.getMemoString(state, &text[0], n + 1);
+    plugin.GetMemoString(state, &text[0], n + 1);
     text.resize(std::strlen(text.c_str()));
     return text;
 }

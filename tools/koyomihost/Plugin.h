@@ -6,6 +6,7 @@
 
 #include <string>
 
+// The one loader of the plug-in, shared by koyomihost and the Windows tests.
 class CPlugin {
 public:
     CPlugin() = default;
@@ -13,20 +14,34 @@ public:
     CPlugin(const CPlugin&) = delete;
     CPlugin& operator=(const CPlugin&) = delete;
 
-    // False with a message in error when the library or one of its exports is missing.
+    // LoadLibraryA, then all nineteen exports by name. False with a message in error when the
+    // library or one of its exports is missing.
     bool Load(const char* path, std::string& error);
+    bool Load(const std::string& path) {
+        std::string error;
+        return Load(path.c_str(), error);
+    }
+    HMODULE Module() const { return module; }
 
-    DrawExSpecificationProc drawExSpecification = nullptr;
-    InitializeChipProc initializeChip = nullptr;
-    UnInitializeChipProc unInitializeChip = nullptr;
-    UpdateProc update = nullptr;
-    GetMemoStringProc getMemoString = nullptr;
-    ExchangeSendStringProc exchangeSendString = nullptr;
-    GetDrawExMenuProc getDrawExMenu = nullptr;
-    DoDrawExMenuProc doDrawExMenu = nullptr;
-    EditHelperProc editHelper = nullptr;
-    DrawExAboutProc drawExAbout = nullptr;
-    DrawExConfigureProc drawExConfigure = nullptr;
+    DrawExSpecificationProc DrawExSpecification = nullptr;
+    DrawExConfigureProc DrawExConfigure = nullptr;
+    DrawExAboutProc DrawExAbout = nullptr;
+    InitializeChipProc InitializeChip = nullptr;
+    UnInitializeChipProc UnInitializeChip = nullptr;
+    UpdateProc Update = nullptr;
+    GetMemoStringProc GetMemoString = nullptr;
+    ExchangeSendStringProc ExchangeSendString = nullptr;
+    GetDrawExMenuProc GetDrawExMenu = nullptr;
+    DoDrawExMenuProc DoDrawExMenu = nullptr;
+    EditHelperProc EditHelper = nullptr;
+    GetTimerSpanProc GetTimerSpan = nullptr;
+    DoTimerProc DoTimer = nullptr;
+    ResizeProc Resize = nullptr;
+    GetSaveDataProc GetSaveData = nullptr;
+    DrawChipProc DrawChip = nullptr;
+    MouseClikProc MouseClik = nullptr;
+    CalcDefaultRectProc CalcDefaultRect = nullptr;
+    ZoomProc Zoom = nullptr;
 
 private:
     HMODULE module = nullptr;

@@ -29,7 +29,7 @@ bool ReadFile(const char* path, std::string& out) {
 
 int PrintChip(CPlugin& plugin, const std::string& text) {
     unsigned char record[SPEC_RECORD_SIZE] = {};
-    plugin.drawExSpecification(record);
+    plugin.DrawExSpecification(record);
     CHostChip chip(plugin);
     if (!chip.IsValid()) {
         std::fputs("koyomihost: InitializeChip gave no state\n", stderr);
@@ -50,7 +50,7 @@ int PrintExchange(CPlugin& plugin, const std::string& text) {
     }
     std::memcpy(p, text.c_str(), text.size() + 1);
     GlobalUnlock(block);
-    const int n = plugin.exchangeSendString(&block);
+    const int n = plugin.ExchangeSendString(&block);
     if (const char* q = static_cast<const char*>(GlobalLock(block))) {
         if (n > 0)
             std::fwrite(q, 1, static_cast<std::size_t>(n), stdout);

@@ -1,0 +1,236 @@
+#include "platform/Files.h"
+
+#include "platform/Platform.h"
+
+#include <cerrno>
+
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#else
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
+namespace {
+constexpr int FRESH_NAME_TRIES = 100;
+
+#ifdef _WIN32
+// A file handle as a stdio stream; the handle is closed when the stream cannot be made.
+std::FILE* StreamOf(HANDLE h, int flags, const char* mode) {
+    const int fd = _open_osfhandle(reinterpret_cast<intptr_t>(h), flags);
+    if (fd < 0) {
+        CloseHandle(h);
+        return nullptr;
+    }
+    std::FILE* f = _fdopen(fd, mode);
+    if (!f)
+        _close(fd);
+    return f;
+}
+#else
+std::FILE* StreamOf(int fd, const char* mode) {
+    std::FILE* f = fdopen(fd, mode);
+    if (!f)
+        close(fd);
+    return f;
+}
+#endif
+} // namespace
+
+#ifdef _WIN32
+
+FileKind KindOfFile(const char* path) {
+    if (!path || !path[0])
+        return FILE_MISSING;
+    const DWORD a = GetFileAttributesA(path);
+    if (a != INVALID_FILE_ATTRIBUTES && (a & FILE_ATTRIBUTE_DIRECTORY))
+        return FILE_OTHER;
+    // Device names (NUL, CON, COM1, also behind a folder or with an extension) need not answer
+    // attributes; only a handle tells what they are.
+    HANDLE h = CreateFileA(path, 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                           OPEN_EXISTING, 0, nullptr);
+    if (h == INVALID_HANDLE_VALUE)
+        return a == INVALID_FILE_ATTRIBUTES ? FILE_MISSING : FILE_REGULAR;
+    const DWORD type = GetFileType(h);
+    CloseHandle(h);
+    return type == FILE_TYPE_DISK ? FILE_REGULAR : FILE_OTHER;
+}
+
+bool CRegularFile::Open(const char* path, OpenFailure* why) {
+    OpenFailure dummy;
+    OpenFailure& reason = why ? *why : dummy;
+    Close();
+    reason = OPEN_MISSING;
+    if (!path || !path[0])
+        return false;
+    HANDLE h = CreateFileA(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                           OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (h == INVALID_HANDLE_VALUE) {
+        const DWORD error = GetLastError();
+        if (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND ||
+            error == ERROR_INVALID_NAME || error == ERROR_BAD_NETPATH)
+            reason = OPEN_MISSING;
+        else if (KindOfFile(path) == FILE_OTHER)
+            reason = OPEN_NOT_REGULAR; // a folder, or a device that refused us
+        else
+            reason = OPEN_UNREADABLE;
+        return false;
+    }
+    // A serial port, a console or a pipe whose server never writes would block the first read.
+    if (GetFileType(h) != FILE_TYPE_DISK) {
+        CloseHandle(h);
+        reason = OPEN_NOT_REGULAR;
+        return false;
+    }
+    handle = h;
+    reason = OPEN_OK;
+    return true;
+}
+
+long CRegularFile::Read(void* buffer, std::size_t size) {
+    if (!handle)
+        return -1;
+    DWORD got = 0;
+    const DWORD want = size > 0x40000000 ? 0x40000000 : static_cast<DWORD>(size);
+    if (!ReadFile(static_cast<HANDLE>(handle), buffer, want, &got, nullptr))
+        return -1;
+    return static_cast<long>(got);
+}
+
+std::FILE* CRegularFile::ToStream() {
+    HANDLE h = static_cast<HANDLE>(handle);
+    handle = nullptr;
+    return h ? StreamOf(h, _O_RDONLY | _O_BINARY, "rb") : nullptr;
+}
+
+void CRegularFile::Close() {
+    if (handle)
+        CloseHandle(static_cast<HANDLE>(handle));
+    handle = nullptr;
+}
+
+std::FILE* CreateFreshFile(const std::string& near, std::string& created) {
+    for (int i = 0; i < FRESH_NAME_TRIES; ++i) {
+        const std::string name = near + ".tmp~" + (i ? std::to_string(i) : std::string());
+        HANDLE h = CreateFileA(name.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                               FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (h == INVALID_HANDLE_VALUE) {
+            if (GetLastError() == ERROR_FILE_EXISTS || GetLastError() == ERROR_ALREADY_EXISTS)
+                continue;
+            return nullptr;
+        }
+        std::FILE* f = StreamOf(h, _O_WRONLY | _O_BINARY, "wb");
+        if (!f) {
+            DeleteFileA(name.c_str());
+            return nullptr;
+        }
+        created = name;
+        return f;
+    }
+    return nullptr;
+}
+
+#else
+
+FileKind KindOfFile(const char* path) {
+    struct stat st;
+    if (!path || !path[0] || stat(path, &st) != 0)
+        return FILE_MISSING;
+    return S_ISREG(st.st_mode) ? FILE_REGULAR : FILE_OTHER;
+}
+
+bool CRegularFile::Open(const char* path, OpenFailure* why) {
+    OpenFailure dummy;
+    OpenFailure& reason = why ? *why : dummy;
+    Close();
+    reason = OPEN_MISSING;
+    if (!path || !path[0])
+        return false;
+    // Non-blocking, so that opening a FIFO does not wait for a writer; for a regular file the
+    // flag changes nothing and may stay.
+    const int opened = open(path, O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    if (opened < 0) {
+        reason = errno == ENOENT || errno == ENOTDIR || errno == ENAMETOOLONG ? OPEN_MISSING
+                 : KindOfFile(path) == FILE_OTHER                             ? OPEN_NOT_REGULAR
+                                                                              : OPEN_UNREADABLE;
+        return false;
+    }
+    struct stat st;
+    if (fstat(opened, &st) != 0 || !S_ISREG(st.st_mode)) {
+        close(opened);
+        reason = OPEN_NOT_REGULAR;
+        return false;
+    }
+    fd = opened;
+    reason = OPEN_OK;
+    return true;
+}
+
+long CRegularFile::Read(void* buffer, std::size_t size) {
+    if (fd < 0)
+        return -1;
+    ssize_t got;
+    do
+        got = read(fd, buffer, size);
+    while (got < 0 && errno == EINTR);
+    return static_cast<long>(got);
+}
+
+std::FILE* CRegularFile::ToStream() {
+    const int f = fd;
+    fd = -1;
+    return f >= 0 ? StreamOf(f, "rb") : nullptr;
+}
+
+void CRegularFile::Close() {
+    if (fd >= 0)
+        close(fd);
+    fd = -1;
+}
+
+std::FILE* CreateFreshFile(const std::string& near, std::string& created) {
+    for (int i = 0; i < FRESH_NAME_TRIES; ++i) {
+        const std::string name = near + ".tmp~" + (i ? std::to_string(i) : std::string());
+        // O_EXCL with O_CREAT fails on any existing name, a dangling link included.
+        const int fd =
+            open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0666);
+        if (fd < 0) {
+            if (errno == EEXIST)
+                continue;
+            return nullptr;
+        }
+        std::FILE* f = StreamOf(fd, "wb");
+        if (!f) {
+            unlink(name.c_str());
+            return nullptr;
+        }
+        created = name;
+        return f;
+    }
+    return nullptr;
+}
+
+#endif
+
+bool CloseWrittenFile(std::FILE* file) {
+    if (!file)
+        return false;
+    const bool written = std::fflush(file) == 0 && !std::ferror(file);
+    return std::fclose(file) == 0 && written;
+}
+
+CRegularFile::~CRegularFile() {
+    Close();
+}
+
+std::FILE* OpenRegularFile(const char* path, OpenFailure* why) {
+    CRegularFile file;
+    if (!file.Open(path, why))
+        return nullptr;
+    std::FILE* stream = file.ToStream();
+    if (!stream && why)
+        *why = OPEN_UNREADABLE;
+    return stream;
+}

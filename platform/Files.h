@@ -1,0 +1,55 @@
+// File access of the engine: only regular files are read, and new files are created
+// exclusively under a fresh name. Devices, pipes and folders answer reads and writes in ways
+// that hang or mislead a reader, so they are refused before the first byte moves.
+#pragma once
+
+#include <cstddef>
+#include <cstdio>
+#include <string>
+
+enum FileKind { FILE_MISSING, FILE_REGULAR, FILE_OTHER };
+
+// What lies at path: nothing, a regular (disk) file, or anything else (a folder, a device, a
+// pipe). A path that cannot be looked at counts as missing.
+FileKind KindOfFile(const char* path);
+
+enum OpenFailure { OPEN_OK, OPEN_MISSING, OPEN_NOT_REGULAR, OPEN_UNREADABLE };
+
+// A regular file open for reading. The type is checked on the opened file, so nothing swapped
+// in between is read, and opening never waits for a writer (a FIFO, a pipe's server).
+class CRegularFile {
+public:
+    CRegularFile() = default;
+    ~CRegularFile();
+    CRegularFile(const CRegularFile&) = delete;
+    CRegularFile& operator=(const CRegularFile&) = delete;
+
+    // False, with the reason in *why when given, unless path is a regular file opened.
+    bool Open(const char* path, OpenFailure* why = nullptr);
+    // Up to size bytes into buffer: the count read, 0 at the end, -1 on a read error.
+    long Read(void* buffer, std::size_t size);
+    // The open file as a stdio stream for binary reading, to be closed with fclose; this
+    // object no longer holds it. Null (and the file closed) when no stream could be made.
+    std::FILE* ToStream();
+
+private:
+    void Close();
+#ifdef _WIN32
+    void* handle = nullptr;
+#else
+    int fd = -1;
+#endif
+};
+
+// Opens path as a stdio stream for binary reading when it is a regular file; null otherwise,
+// with the reason in *why when given.
+std::FILE* OpenRegularFile(const char* path, OpenFailure* why = nullptr);
+
+// Creates a new file for binary writing beside `near` under a name no file had: near + ".tmp~",
+// then ".tmp~1", ".tmp~2" and so on. Never opens an existing file or follows a link planted
+// under one of those names. Null when none could be made; the name used goes to `created`.
+std::FILE* CreateFreshFile(const std::string& near, std::string& created);
+
+// Closes a file written with CreateFreshFile; false when any write, the flush or the close
+// failed (a full disk, a file-size limit).
+bool CloseWrittenFile(std::FILE* file);
