@@ -1,6 +1,8 @@
 #include "EditorGuiUtil.h"
 
 #include "TestUtil.h"
+#include "data/KmdDataFile.h"
+#include "data/RowText.h"
 #include "editor/Resource.h"
 #include "editor/win32/MainWnd.h"
 
@@ -227,4 +229,52 @@ std::string MakeHolidays2027(const std::string& dir) {
 
 std::string ToUtf8(const std::string& cp932) {
     return Convert(cp932, 932, CP_UTF8);
+}
+
+std::vector<int> Selected(HWND main) {
+    std::vector<int> rows;
+    const int n =
+        static_cast<int>(SendDlgItemMessageA(main, IDC_ENTRY_LIST, LVM_GETITEMCOUNT, 0, 0));
+    for (int i = 0; i < n; ++i)
+        if (RowSelected(main, i))
+            rows.push_back(i);
+    return rows;
+}
+
+void DoubleClickRow(HWND main, int row) {
+    ClickRow(main, row);
+    HWND list = GetDlgItem(main, IDC_ENTRY_LIST);
+    RECT r = {};
+    r.left = LVIR_BOUNDS;
+    SendMessageA(list, LVM_GETITEMRECT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&r));
+    const LPARAM at = MAKELPARAM(r.left + 40, (r.top + r.bottom) / 2);
+    PostMessageA(list, WM_LBUTTONDBLCLK, MK_LBUTTON, at);
+    PostMessageA(list, WM_LBUTTONUP, 0, at);
+}
+
+std::vector<std::vector<std::string>> Rendered(const std::vector<CKmdDate>& entries) {
+    std::vector<std::vector<std::string>> rows;
+    for (const CKmdDate& e : entries) {
+        std::vector<std::string> row;
+        for (int c = 0; c < ROW_COLUMN_COUNT; ++c)
+            row.push_back(RowColumnText(e, c));
+        rows.push_back(row);
+    }
+    return rows;
+}
+
+void WriteEntries(const std::string& path, const std::vector<CKmdDate>& entries) {
+    CKmdDataFile file;
+    for (const CKmdDate& e : entries)
+        file.Add(e);
+    EXPECT_TRUE(file.Write(path.c_str())) << path;
+}
+
+void CEditorScript::AnswerEntryEdit(const std::vector<Act>& acts, int button) {
+    OnDialog([acts, button](HWND d) {
+        EXPECT_EQ(WindowText(d), "KmbTool 編集ダイアログ");
+        for (const Act& a : acts)
+            DoInWindow(d, a);
+        Press(d, button);
+    });
 }

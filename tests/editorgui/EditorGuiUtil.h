@@ -3,7 +3,9 @@
 #pragma once
 
 #include "DialogDriver.h"
+#include "EditActs.h"
 #include "GuiUtil.h"
+#include "data/KmdDate.h"
 
 #include <functional>
 #include <string>
@@ -28,6 +30,8 @@ public:
     void AnswerFileDialog(const std::string& path, std::string* proposed = nullptr);
     // The save dialog's question whether to replace an existing file: Yes.
     void AnswerOverwrite();
+    // The entry edit dialog: the actions done in it, then OK or Cancel pressed.
+    void AnswerEntryEdit(const std::vector<Act>& acts, int button);
 
     // A key-down and key-up posted into the running loop for the window `target` gives (it
     // waits while that is null), with Ctrl held when asked.
@@ -52,8 +56,17 @@ char BoxKind(HWND box);
 // The list view's rows: the thirteen texts of each.
 std::vector<std::vector<std::string>> ListRows(HWND main);
 bool RowSelected(HWND main, int row);
+// The rows selected, in order.
+std::vector<int> Selected(HWND main);
 // A mouse click on a row (with Ctrl held when asked), as the list view receives it.
 void ClickRow(HWND main, int row, bool control = false);
+// A double click on a row: the click that makes it current, then the second one. Posted:
+// the list view's notice comes when the loop takes them.
+void DoubleClickRow(HWND main, int row);
+
+// The rows the list shows for these entries, and the file holding them.
+std::vector<std::vector<std::string>> Rendered(const std::vector<CKmdDate>& entries);
+void WriteEntries(const std::string& path, const std::vector<CKmdDate>& entries);
 
 // The legacy text file the build makes of examples/NAME.kmd.txt: code page 932, CR LF.
 std::string MakeLegacyExample(const std::string& name, const std::string& dir);
