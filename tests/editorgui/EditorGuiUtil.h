@@ -53,7 +53,8 @@ private:
 bool IsMessageBox(HWND dialog);
 char BoxKind(HWND box);
 
-// The list view's rows: the thirteen texts of each.
+// The list view's rows: the thirteen texts of each. These helpers work on the window of
+// another program as well (KmbTool.exe started by the test).
 std::vector<std::vector<std::string>> ListRows(HWND main);
 bool RowSelected(HWND main, int row);
 // The rows selected, in order.
@@ -67,6 +68,22 @@ void DoubleClickRow(HWND main, int row);
 // The rows the list shows for these entries, and the file holding them.
 std::vector<std::vector<std::string>> Rendered(const std::vector<CKmdDate>& entries);
 void WriteEntries(const std::string& path, const std::vector<CKmdDate>& entries);
+
+int RowCount(HWND main);
+
+// Another editor: KmbTool.exe started as a program; its main window once shown, or null.
+HWND StartEditor(PROCESS_INFORMATION& pi);
+// A visible top-level window of the process: titled `title`, or any other than "KmbTool"
+// when null; waits up to 10 s.
+HWND WaitForWindow(DWORD pid, const char* title);
+// Answers the open or save dialog the other program shows with this path; a question whether
+// to replace the file is answered Yes.
+bool AnswerFileDialogOf(DWORD pid, const std::string& path);
+// Waits up to 10 s for `done`.
+void WaitUntil(const std::function<bool()>& done);
+
+// The lines koyomi.exe of this build prints for these arguments (UTF-8, without CR).
+std::vector<std::string> KoyomiLines(const std::string& arguments);
 
 // The legacy text file the build makes of examples/NAME.kmd.txt: code page 932, CR LF.
 std::string MakeLegacyExample(const std::string& name, const std::string& dir);
