@@ -2,7 +2,8 @@
 // and dialogs, timed from the user's action to the finished list.
 //   open N entries: from the open dialog's OK to the filled list (N = 10,000 and 100,000)
 //   search down over 100,000 entries without a hit
-//   10,000 rows selected and deleted with 全て はい; paste of 10,000; last row to the top
+//   10,000 rows selected and deleted with 全て はい; paste of 10,000; last row to the top (with
+//   10,000 and 20,000 rows, the command alone and until the list is repainted)
 #include "DialogDriver.h"
 #include "data/KmdDataFile.h"
 #include "editor/FindDialog.h"
@@ -12,8 +13,10 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <string>
+#include <vector>
 
 namespace {
 double Now() {
@@ -85,6 +88,27 @@ double Open(CMainWindow& window, const std::string& path) {
     return Now() - start;
 }
 
+// 先頭へ on the last row, five times: the median seconds from the button to the end of the
+// command, and to the list repainted (what the user waits for). Earlier paints are done
+// first, so that none of them is counted.
+void MoveLastToTop(CMainWindow& window, HWND main, double& command, double& painted) {
+    HWND list = GetDlgItem(main, IDC_ENTRY_LIST);
+    std::vector<double> c, p;
+    for (int i = 0; i < 5; ++i) {
+        Click(window, main, Rows(main) - 1);
+        UpdateWindow(main);
+        const double t0 = Now();
+        SendMessageA(main, WM_COMMAND, IDC_MOVE_TOP, 0); // as its button does it
+        c.push_back(Now() - t0);
+        UpdateWindow(list);
+        p.push_back(Now() - t0);
+    }
+    std::sort(c.begin(), c.end());
+    std::sort(p.begin(), p.end());
+    command = c[2];
+    painted = p[2];
+}
+
 void Report(const char* what, double seconds, const char* target) {
     std::printf("%-48s %8.3f s   (target %s)\n", what, seconds, target);
     std::fflush(stdout);
@@ -126,6 +150,10 @@ int main() {
         HWND main = window.CreateModeless(instance);
         ShowWindow(main, SW_SHOW);
         Report("open 10,000 entries (OK to filled list)", Open(window, small), "< 1 s");
+        double command = 0, painted = 0;
+        MoveLastToTop(window, main, command, painted);
+        Report("move the last row to the top (10,000 rows)", command, "< 50 ms");
+        Report("  the same until the list is repainted", painted, "< 50 ms");
 
         // Copy all, then paste them in front of row 0.
         Select(main, -1, true);
@@ -137,11 +165,9 @@ int main() {
         if (Rows(main) != 20000)
             std::printf("  wrong row count %d\n", Rows(main));
 
-        const int n = Rows(main);
-        Click(window, main, n - 1);
-        t0 = Now();
-        SendMessageA(main, WM_COMMAND, IDC_MOVE_TOP, 0); // as its button does it
-        Report("move the last row to the top (20,000 rows)", Now() - t0, "< 50 ms");
+        MoveLastToTop(window, main, command, painted);
+        Report("move the last row to the top (20,000 rows)", command, "< 50 ms");
+        Report("  the same until the list is repainted", painted, "< 50 ms");
 
         // The 10,000 entries again, all selected and deleted with 全て はい; the time
         // includes answering the first question.

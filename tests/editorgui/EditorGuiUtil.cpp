@@ -1,6 +1,8 @@
 #include "EditorGuiUtil.h"
 
 #include "TestUtil.h"
+#include "data/KmdDataFile.h"
+#include "data/RowText.h"
 #include "editor/Resource.h"
 #include "editor/win32/MainWnd.h"
 
@@ -141,25 +143,79 @@ INT_PTR CEditorScript::Run() {
     return result;
 }
 
+namespace {
+// Memory the list's own process reads: list view messages carry pointers, which mean nothing
+// in another program.
+class CListMemory {
+public:
+    CListMemory(HWND list, std::size_t size) : size(size) {
+        DWORD pid = 0;
+        GetWindowThreadProcessId(list, &pid);
+        process =
+            OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, pid);
+        if (process)
+            block = static_cast<char*>(
+                VirtualAllocEx(process, nullptr, size, MEM_COMMIT, PAGE_READWRITE));
+    }
+    ~CListMemory() {
+        if (block)
+            VirtualFreeEx(process, block, 0, MEM_RELEASE);
+        if (process)
+            CloseHandle(process);
+    }
+    char* At(std::size_t offset) const { return block + offset; }
+    bool Put(const void* data, std::size_t n) const {
+        return block && n <= size && WriteProcessMemory(process, block, data, n, nullptr);
+    }
+    bool Get(std::size_t offset, void* data, std::size_t n) const {
+        return block && offset + n <= size &&
+               ReadProcessMemory(process, block + offset, data, n, nullptr);
+    }
+
+private:
+    std::size_t size;
+    HANDLE process = nullptr;
+    char* block = nullptr;
+};
+
+RECT RowRect(HWND list, int row) {
+    RECT r = {};
+    r.left = LVIR_BOUNDS;
+    CListMemory memory(list, sizeof r);
+    memory.Put(&r, sizeof r);
+    SendMessageA(list, LVM_GETITEMRECT, static_cast<WPARAM>(row),
+                 reinterpret_cast<LPARAM>(memory.At(0)));
+    memory.Get(0, &r, sizeof r);
+    return r;
+}
+} // namespace
+
 std::vector<std::vector<std::string>> ListRows(HWND main) {
     HWND list = GetDlgItem(main, IDC_ENTRY_LIST);
     std::vector<std::vector<std::string>> rows;
-    const int n = static_cast<int>(SendMessageA(list, LVM_GETITEMCOUNT, 0, 0));
+    const int n = RowCount(main);
+    CListMemory memory(list, sizeof(LVITEMA) + 260);
     for (int i = 0; i < n; ++i) {
         std::vector<std::string> row;
         for (int c = 0; c < 13; ++c) {
             char text[260] = {};
             LVITEMA item = {};
             item.iSubItem = c;
-            item.pszText = text;
-            item.cchTextMax = sizeof text;
+            item.pszText = memory.At(sizeof item);
+            item.cchTextMax = sizeof text - 1;
+            memory.Put(&item, sizeof item);
             SendMessageA(list, LVM_GETITEMTEXTA, static_cast<WPARAM>(i),
-                         reinterpret_cast<LPARAM>(&item));
+                         reinterpret_cast<LPARAM>(memory.At(0)));
+            memory.Get(sizeof item, text, sizeof text - 1);
             row.push_back(text);
         }
         rows.push_back(row);
     }
     return rows;
+}
+
+int RowCount(HWND main) {
+    return static_cast<int>(SendDlgItemMessageA(main, IDC_ENTRY_LIST, LVM_GETITEMCOUNT, 0, 0));
 }
 
 bool RowSelected(HWND main, int row) {
@@ -169,9 +225,7 @@ bool RowSelected(HWND main, int row) {
 
 void ClickRow(HWND main, int row, bool control) {
     HWND list = GetDlgItem(main, IDC_ENTRY_LIST);
-    RECT r = {};
-    r.left = LVIR_BOUNDS;
-    SendMessageA(list, LVM_GETITEMRECT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&r));
+    const RECT r = RowRect(list, row);
     const LPARAM at = MAKELPARAM(r.left + 40, (r.top + r.bottom) / 2);
     const WPARAM keys = control ? MK_CONTROL : 0;
     if (control)
@@ -227,4 +281,147 @@ std::string MakeHolidays2027(const std::string& dir) {
 
 std::string ToUtf8(const std::string& cp932) {
     return Convert(cp932, 932, CP_UTF8);
+}
+
+std::vector<int> Selected(HWND main) {
+    std::vector<int> rows;
+    const int n =
+        static_cast<int>(SendDlgItemMessageA(main, IDC_ENTRY_LIST, LVM_GETITEMCOUNT, 0, 0));
+    for (int i = 0; i < n; ++i)
+        if (RowSelected(main, i))
+            rows.push_back(i);
+    return rows;
+}
+
+void DoubleClickRow(HWND main, int row) {
+    ClickRow(main, row);
+    HWND list = GetDlgItem(main, IDC_ENTRY_LIST);
+    const RECT r = RowRect(list, row);
+    const LPARAM at = MAKELPARAM(r.left + 40, (r.top + r.bottom) / 2);
+    PostMessageA(list, WM_LBUTTONDBLCLK, MK_LBUTTON, at);
+    PostMessageA(list, WM_LBUTTONUP, 0, at);
+}
+
+std::vector<std::vector<std::string>> Rendered(const std::vector<CKmdDate>& entries) {
+    std::vector<std::vector<std::string>> rows;
+    for (const CKmdDate& e : entries) {
+        std::vector<std::string> row;
+        for (int c = 0; c < ROW_COLUMN_COUNT; ++c)
+            row.push_back(RowColumnText(e, c));
+        rows.push_back(row);
+    }
+    return rows;
+}
+
+void WriteEntries(const std::string& path, const std::vector<CKmdDate>& entries) {
+    CKmdDataFile file;
+    for (const CKmdDate& e : entries)
+        file.Add(e);
+    EXPECT_TRUE(file.Write(path.c_str())) << path;
+}
+
+void CEditorScript::AnswerEntryEdit(const std::vector<Act>& acts, int button) {
+    OnDialog([acts, button](HWND d) {
+        EXPECT_EQ(WindowText(d), "KmbTool 編集ダイアログ");
+        for (const Act& a : acts)
+            DoInWindow(d, a);
+        Press(d, button);
+    });
+}
+
+namespace {
+struct Found {
+    DWORD pid;
+    const char* title;
+    HWND window;
+};
+
+BOOL CALLBACK FindTopProc(HWND w, LPARAM lp) {
+    Found* f = reinterpret_cast<Found*>(lp);
+    DWORD pid = 0;
+    GetWindowThreadProcessId(w, &pid);
+    if (pid == f->pid && IsWindowVisible(w) &&
+        (f->title ? WindowText(w) == f->title : WindowText(w) != "KmbTool")) {
+        f->window = w;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+BOOL CALLBACK FindBoxProc(HWND w, LPARAM lp) {
+    Found* f = reinterpret_cast<Found*>(lp);
+    DWORD pid = 0;
+    GetWindowThreadProcessId(w, &pid);
+    // The file dialog (its name field 0x47C) may hold a static of id 0xFFFF too.
+    if (pid == f->pid && IsWindowVisible(w) && IsMessageBox(w) && !GetDlgItem(w, 0x47C)) {
+        f->window = w;
+        return FALSE;
+    }
+    return TRUE;
+}
+} // namespace
+
+HWND StartEditor(PROCESS_INFORMATION& pi) {
+    STARTUPINFOA si = {};
+    si.cb = sizeof si;
+    std::string cmd = BinPath("KmbTool.exe");
+    std::vector<char> line(cmd.begin(), cmd.end());
+    line.push_back(0);
+    if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si,
+                        &pi))
+        return nullptr;
+    return WaitForWindow(pi.dwProcessId, "KmbTool");
+}
+
+HWND WaitForWindow(DWORD pid, const char* title) {
+    for (int i = 0; i < 200; ++i) {
+        Found f = {pid, title, nullptr};
+        EnumWindows(FindTopProc, reinterpret_cast<LPARAM>(&f));
+        if (f.window)
+            return f.window;
+        Sleep(50);
+    }
+    return nullptr;
+}
+
+bool AnswerFileDialogOf(DWORD pid, const std::string& path) {
+    HWND dialog = WaitForWindow(pid, nullptr);
+    if (!dialog)
+        return false;
+    SendDlgItemMessageA(dialog, 0x47C, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path.c_str()));
+    PostMessageA(dialog, WM_COMMAND, IDOK, 0);
+    // The dialog goes, or asks whether to replace the file.
+    for (int i = 0; i < 100 && IsWindow(dialog) && IsWindowVisible(dialog); ++i) {
+        Found box = {pid, nullptr, nullptr};
+        EnumWindows(FindBoxProc, reinterpret_cast<LPARAM>(&box));
+        if (box.window) {
+            Press(box.window, IDYES);
+            break;
+        }
+        Sleep(50);
+    }
+    return true;
+}
+
+void WaitUntil(const std::function<bool()>& done) {
+    for (int i = 0; i < 200 && !done(); ++i)
+        Sleep(50);
+}
+
+std::vector<std::string> KoyomiLines(const std::string& arguments) {
+    const std::string out = "koyomi_out.txt";
+    EXPECT_EQ(RunProcess(BinPath("koyomi.exe") + " " + arguments, out), 0) << arguments;
+    std::vector<std::string> lines;
+    std::string line;
+    for (char c : ReadBytes(out)) {
+        if (c == '\r')
+            continue;
+        if (c == '\n') {
+            lines.push_back(line);
+            line.clear();
+        } else {
+            line += c;
+        }
+    }
+    return lines;
 }

@@ -3,7 +3,9 @@
 #pragma once
 
 #include "DialogDriver.h"
+#include "EditActs.h"
 #include "GuiUtil.h"
+#include "data/KmdDate.h"
 
 #include <functional>
 #include <string>
@@ -28,6 +30,8 @@ public:
     void AnswerFileDialog(const std::string& path, std::string* proposed = nullptr);
     // The save dialog's question whether to replace an existing file: Yes.
     void AnswerOverwrite();
+    // The entry edit dialog: the actions done in it, then OK or Cancel pressed.
+    void AnswerEntryEdit(const std::vector<Act>& acts, int button);
 
     // A key-down and key-up posted into the running loop for the window `target` gives (it
     // waits while that is null), with Ctrl held when asked.
@@ -49,11 +53,37 @@ private:
 bool IsMessageBox(HWND dialog);
 char BoxKind(HWND box);
 
-// The list view's rows: the thirteen texts of each.
+// The list view's rows: the thirteen texts of each. These helpers work on the window of
+// another program as well (KmbTool.exe started by the test).
 std::vector<std::vector<std::string>> ListRows(HWND main);
 bool RowSelected(HWND main, int row);
+// The rows selected, in order.
+std::vector<int> Selected(HWND main);
 // A mouse click on a row (with Ctrl held when asked), as the list view receives it.
 void ClickRow(HWND main, int row, bool control = false);
+// A double click on a row: the click that makes it current, then the second one. Posted:
+// the list view's notice comes when the loop takes them.
+void DoubleClickRow(HWND main, int row);
+
+// The rows the list shows for these entries, and the file holding them.
+std::vector<std::vector<std::string>> Rendered(const std::vector<CKmdDate>& entries);
+void WriteEntries(const std::string& path, const std::vector<CKmdDate>& entries);
+
+int RowCount(HWND main);
+
+// Another editor: KmbTool.exe started as a program; its main window once shown, or null.
+HWND StartEditor(PROCESS_INFORMATION& pi);
+// A visible top-level window of the process: titled `title`, or any other than "KmbTool"
+// when null; waits up to 10 s.
+HWND WaitForWindow(DWORD pid, const char* title);
+// Answers the open or save dialog the other program shows with this path; a question whether
+// to replace the file is answered Yes.
+bool AnswerFileDialogOf(DWORD pid, const std::string& path);
+// Waits up to 10 s for `done`.
+void WaitUntil(const std::function<bool()>& done);
+
+// The lines koyomi.exe of this build prints for these arguments (UTF-8, without CR).
+std::vector<std::string> KoyomiLines(const std::string& arguments);
 
 // The legacy text file the build makes of examples/NAME.kmd.txt: code page 932, CR LF.
 std::string MakeLegacyExample(const std::string& name, const std::string& dir);

@@ -26,24 +26,6 @@ std::vector<CKmdDate> FiveEntries() {
     return v;
 }
 
-void WriteEntries(const std::string& path, const std::vector<CKmdDate>& entries) {
-    CKmdDataFile file;
-    for (const CKmdDate& e : entries)
-        file.Add(e);
-    ASSERT_TRUE(file.Write(path.c_str()));
-}
-
-std::vector<std::vector<std::string>> Rendered(const std::vector<CKmdDate>& entries) {
-    std::vector<std::vector<std::string>> rows;
-    for (const CKmdDate& e : entries) {
-        std::vector<std::string> row;
-        for (int c = 0; c < ROW_COLUMN_COUNT; ++c)
-            row.push_back(RowColumnText(e, c));
-        rows.push_back(row);
-    }
-    return rows;
-}
-
 // The entries in this order of A..E (0-4).
 std::vector<CKmdDate> Order(std::initializer_list<int> order) {
     const auto all = FiveEntries();
@@ -51,14 +33,6 @@ std::vector<CKmdDate> Order(std::initializer_list<int> order) {
     for (int i : order)
         v.push_back(all[static_cast<std::size_t>(i)]);
     return v;
-}
-
-std::vector<int> Selected(HWND main) {
-    std::vector<int> rows;
-    for (std::size_t i = 0; i < ListRows(main).size(); ++i)
-        if (RowSelected(main, static_cast<int>(i)))
-            rows.push_back(static_cast<int>(i));
-    return rows;
 }
 
 HWND MainList() {
@@ -152,5 +126,85 @@ TEST(ListCommands, ButtonsKeysAndClicksKeepRowsAndFileInStep) {
     EXPECT_EQ(std::string(reinterpret_cast<const char*>(&block[4 + 6])), "Ａ");
     EXPECT_EQ(std::string(reinterpret_cast<const char*>(&block[4 + 134 + 6])), "Ｂ");
     WriteEntries(dir + "/expected.kmb", Order({0, 2, 0, 3, 1, 4}));
+    EXPECT_EQ(ReadBytes(dir + "/out.kmb"), ReadBytes(dir + "/expected.kmb"));
+}
+
+TEST(ListCommands, AddInsertAndEditThroughTheRealEditDialog) {
+    const std::string dir = FreshDir("editcmds");
+    WriteEntries(dir + "/five.kmb", FiveEntries());
+    const auto five = FiveEntries();
+    const CKmdDate f = Day(2, 1, "Ｆ"), g = Day(3, 3, "Ｇ"), b2 = Day(1, 2, "Ｂ２"),
+                   d20 = Day(1, 20, "Ｄ");
+    const std::vector<Act> typeF = {Type(IDC_NAME, "Ｆ"), Char(IDC_MONTH, '2'), Type(IDC_DAY, "1")};
+    const std::vector<Act> scribble = {Type(IDC_NAME, "捨てる"), Select(IDC_TYPE, 8)};
+    const struct {
+        const char* what;
+        int click;  // the row clicked first, or -1
+        bool twice; // a double click instead of the command's button
+        int command;
+        std::vector<Act> acts;
+        int answer;
+        std::vector<int> selected;
+        const char* modified;
+    } steps[] = {
+        {"add cancelled", -1, false, IDC_ADD, scribble, IDCANCEL, {}, ""},
+        {"add", -1, false, IDC_ADD, typeF, IDOK, {}, "変更あり"},
+        {"insert at row 0",
+         0,
+         false,
+         IDC_INSERT,
+         {Type(IDC_NAME, "Ｇ"), Char(IDC_MONTH, '3'), Type(IDC_DAY, "3")},
+         IDOK,
+         {0},
+         "変更あり"},
+        {"insert cancelled", -1, false, IDC_INSERT, scribble, IDCANCEL, {0}, "変更あり"},
+        {"edit", 2, false, IDC_EDIT, {Paste(IDC_NAME, "Ｂ２")}, IDOK, {2}, "変更あり"},
+        {"edit cancelled", -1, false, IDC_EDIT, scribble, IDCANCEL, {2}, "変更あり"},
+        {"double click", 4, true, 0, {Type(IDC_DAY, "20")}, IDOK, {4}, "変更あり"},
+        {"double click cancelled", 5, true, 0, scribble, IDCANCEL, {5}, "変更あり"},
+    };
+    // The lists after each step: F added; G in front of A; B renamed; D on the 20th.
+    std::vector<std::vector<CKmdDate>> lists = {five, five};
+    lists[1].push_back(f);
+    lists.push_back(lists[1]);
+    lists[2].insert(lists[2].begin(), g);
+    lists.push_back(lists[2]);
+    lists.push_back(lists[3]);
+    lists[4][2] = b2;
+    lists.push_back(lists[4]);
+    lists.push_back(lists[5]);
+    lists[6][4] = d20;
+    lists.push_back(lists[6]);
+
+    CEditorScript script;
+    script.OnMain([](HWND main) { Press(main, IDC_OPEN); });
+    script.AnswerFileDialog(WorkDir() + "tmp_editcmds\\five.kmb");
+    for (std::size_t i = 0; i < sizeof steps / sizeof steps[0]; ++i) {
+        const auto& s = steps[i];
+        const auto rows = Rendered(lists[i]);
+        script.OnMain([&s](HWND main) {
+            if (s.twice)
+                DoubleClickRow(main, s.click);
+            else {
+                if (s.click >= 0)
+                    ClickRow(main, s.click);
+                Press(main, s.command);
+            }
+        });
+        script.AnswerEntryEdit(s.acts, s.answer);
+        script.OnMain([&s, rows](HWND main) {
+            EXPECT_EQ(ListRows(main), rows) << s.what;
+            EXPECT_EQ(Selected(main), s.selected) << s.what;
+            EXPECT_EQ(ItemText(main, IDC_MODIFIED), s.modified) << s.what;
+        });
+    }
+    script.OnMain([](HWND main) { Press(main, IDC_SAVE); });
+    script.AnswerFileDialog(WorkDir() + "tmp_editcmds\\out.kmb");
+    script.OnMain([](HWND main) { PostMessageA(main, WM_CLOSE, 0, 0); });
+    script.Run();
+    EXPECT_TRUE(script.AllDone());
+    EXPECT_FALSE(script.TimedOut());
+
+    WriteEntries(dir + "/expected.kmb", lists.back());
     EXPECT_EQ(ReadBytes(dir + "/out.kmb"), ReadBytes(dir + "/expected.kmb"));
 }

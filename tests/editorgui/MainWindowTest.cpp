@@ -36,25 +36,6 @@ std::vector<std::vector<std::string>> ExpectedRows(const std::string& path, bool
     return rows;
 }
 
-// `koyomi list` of the file: the heading line, then one tab-separated line per row (UTF-8).
-std::vector<std::string> KoyomiList(const std::string& path) {
-    const std::string out = "koyomi_list.txt";
-    EXPECT_EQ(RunProcess(BinPath("koyomi.exe") + " list " + path, out), 0);
-    std::vector<std::string> lines;
-    std::string line;
-    for (char c : ReadBytes(out)) {
-        if (c == '\r')
-            continue;
-        if (c == '\n') {
-            lines.push_back(line);
-            line.clear();
-        } else {
-            line += c;
-        }
-    }
-    return lines;
-}
-
 std::string Joined(const std::vector<std::string>& row) {
     std::string s;
     for (std::size_t c = 0; c < row.size(); ++c)
@@ -240,7 +221,7 @@ TEST_F(EditorWindow, OpensLegacyAndBinaryFilesSavesAndCloses) {
     EXPECT_EQ(legacyRows, expected);
     EXPECT_EQ(binaryRows, expected);
     // The rows read as `koyomi list` renders the file.
-    const auto listed = KoyomiList(kmd);
+    const auto listed = KoyomiLines("list " + kmd);
     ASSERT_EQ(listed.size(), legacyRows.size() + 1);
     for (std::size_t i = 0; i < legacyRows.size(); ++i)
         EXPECT_EQ(Joined(legacyRows[i]), listed[i + 1]) << i;

@@ -12,44 +12,6 @@
 #include <functional>
 #include <vector>
 
-namespace {
-struct Found {
-    DWORD pid;
-    const char* title;
-    HWND window;
-};
-
-BOOL CALLBACK FindTopProc(HWND w, LPARAM lp) {
-    Found* f = reinterpret_cast<Found*>(lp);
-    DWORD pid = 0;
-    GetWindowThreadProcessId(w, &pid);
-    char title[128] = {};
-    GetWindowTextA(w, title, sizeof title);
-    if (pid == f->pid && IsWindowVisible(w) &&
-        (f->title ? std::string(title) == f->title : std::string(title) != "KmbTool")) {
-        f->window = w;
-        return FALSE;
-    }
-    return TRUE;
-}
-
-// A visible top-level window of the process: titled `title`, or any other when null.
-HWND WaitForWindow(DWORD pid, const char* title) {
-    for (int i = 0; i < 200; ++i) {
-        Found f = {pid, title, nullptr};
-        EnumWindows(FindTopProc, reinterpret_cast<LPARAM>(&f));
-        if (f.window)
-            return f.window;
-        Sleep(50);
-    }
-    return nullptr;
-}
-
-int Rows(HWND main) {
-    return static_cast<int>(SendDlgItemMessageA(main, IDC_ENTRY_LIST, LVM_GETITEMCOUNT, 0, 0));
-}
-} // namespace
-
 TEST(KmbToolProgram, TwoEditorsRunSideBySide) {
     const std::string dir = FreshDir("program");
     // Two entries in the binary format: a day and a period.
@@ -78,10 +40,10 @@ TEST(KmbToolProgram, TwoEditorsRunSideBySide) {
     const std::string path = WorkDir() + "tmp_program\\two.kmb";
     SendDlgItemMessageA(open, 0x47C, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path.c_str()));
     PostMessageA(open, WM_COMMAND, IDOK, 0);
-    for (int i = 0; i < 100 && Rows(main[0]) != 2; ++i)
+    for (int i = 0; i < 100 && RowCount(main[0]) != 2; ++i)
         Sleep(50);
-    EXPECT_EQ(Rows(main[0]), 2);
-    EXPECT_EQ(Rows(main[1]), 0);
+    EXPECT_EQ(RowCount(main[0]), 2);
+    EXPECT_EQ(RowCount(main[1]), 0);
     char text[MAX_PATH] = {};
     GetDlgItemTextA(main[0], IDC_PATH, text, sizeof text);
     EXPECT_EQ(std::string(text), path);
@@ -105,21 +67,6 @@ namespace {
 void PostClick(HWND list, int x, int y) {
     PostMessageA(list, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
     PostMessageA(list, WM_LBUTTONUP, 0, MAKELPARAM(x, y));
-}
-
-// Answers the file dialog the other program shows with this path.
-bool AnswerFileDialogOf(DWORD pid, const std::string& path) {
-    HWND dialog = WaitForWindow(pid, nullptr);
-    if (!dialog)
-        return false;
-    SendDlgItemMessageA(dialog, 0x47C, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path.c_str()));
-    PostMessageA(dialog, WM_COMMAND, IDOK, 0);
-    return true;
-}
-
-void WaitUntil(const std::function<bool()>& done) {
-    for (int i = 0; i < 200 && !done(); ++i)
-        Sleep(50);
 }
 } // namespace
 
@@ -149,8 +96,8 @@ TEST(KmbToolProgram, RowsCopiedHerePasteIntoARunningEditor) {
     HWND otherList = GetDlgItem(other, IDC_ENTRY_LIST);
     PostMessageA(other, WM_COMMAND, IDC_OPEN, 0);
     ASSERT_TRUE(AnswerFileDialogOf(pi.dwProcessId, full + "two.kmb"));
-    WaitUntil([&] { return Rows(other) == 2; });
-    ASSERT_EQ(Rows(other), 2);
+    WaitUntil([&] { return RowCount(other) == 2; });
+    ASSERT_EQ(RowCount(other), 2);
     RECT header = {};
     GetWindowRect(reinterpret_cast<HWND>(SendMessageA(otherList, LVM_GETHEADER, 0, 0)), &header);
     PostClick(otherList, 40, header.bottom - header.top + 5);
@@ -172,8 +119,8 @@ TEST(KmbToolProgram, RowsCopiedHerePasteIntoARunningEditor) {
     // There: 貼付 puts them in front of row 0; then it saves and ends.
     PostMessageA(other, WM_COMMAND, MAKEWPARAM(IDC_PASTE, BN_CLICKED),
                  reinterpret_cast<LPARAM>(GetDlgItem(other, IDC_PASTE)));
-    WaitUntil([&] { return Rows(other) == 4; });
-    EXPECT_EQ(Rows(other), 4);
+    WaitUntil([&] { return RowCount(other) == 4; });
+    EXPECT_EQ(RowCount(other), 4);
     PostMessageA(other, WM_COMMAND, IDC_SAVE, 0);
     ASSERT_TRUE(AnswerFileDialogOf(pi.dwProcessId, full + "pasted.kmb"));
     WaitUntil([&] { return Exists(dir + "/pasted.kmb"); });
