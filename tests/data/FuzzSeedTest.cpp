@@ -5,39 +5,12 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <string>
 #include <vector>
-#ifdef _WIN32
-#include <windows.h>
-#else
-#include <dirent.h>
-#endif
 
 namespace {
 std::vector<std::string> Seeds(const std::string& target) {
-    const std::string dir = SourcePath("fuzz/corpus/" + target);
-    std::vector<std::string> files;
-#ifdef _WIN32
-    WIN32_FIND_DATAA fd;
-    HANDLE h = FindFirstFileA((dir + "\\*").c_str(), &fd);
-    if (h != INVALID_HANDLE_VALUE) {
-        do
-            if (!(fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
-                files.push_back(dir + "\\" + fd.cFileName);
-        while (FindNextFileA(h, &fd));
-        FindClose(h);
-    }
-#else
-    if (DIR* d = opendir(dir.c_str())) {
-        while (dirent* e = readdir(d))
-            if (e->d_name[0] != '.')
-                files.push_back(dir + "/" + e->d_name);
-        closedir(d);
-    }
-#endif
-    std::sort(files.begin(), files.end());
-    return files;
+    return FilesIn(SourcePath("fuzz/corpus/" + target));
 }
 
 void RunSeeds(const std::string& target,
