@@ -66,6 +66,7 @@ public:
 
 private:
     void MarkChanged();
+    bool TakeNumber(int id, const std::string& text, int& value, int limit);
     void ShowNumber(int id, int value);
     // Every group control enabled and empty, as the template creates them.
     void ShowTemplateState();

@@ -39,33 +39,36 @@ void CEntryEditDialog::OnNameChanged(const std::string& text) {
     nameText = cut;
 }
 
-void CEntryEditDialog::OnMonthUpdated(const std::string& text) {
+// A numeric edit's new text: true, with `value` changed and the dialog marked changed, when
+// it holds another number below the limit; a number at or over it is refused with a beep and
+// the old value written back.
+bool CEntryEditDialog::TakeNumber(int id, const std::string& text, int& value, int limit) {
     const int v = EditNumber(text);
-    if (v == month)
-        return;
-    if (v >= MONTH_LIMIT) {
+    if (v == value)
+        return false;
+    if (v >= limit) {
         view.Beep();
-        view.SetEditText(IDC_MONTH, std::to_string(month));
-        return;
+        view.SetEditText(id, std::to_string(value));
+        return false;
     }
     MarkChanged();
-    month = v;
+    value = v;
+    return true;
+}
+
+void CEntryEditDialog::OnMonthUpdated(const std::string& text) {
+    if (!TakeNumber(IDC_MONTH, text, month, MONTH_LIMIT))
+        return;
+    const int v = month;
     // A month goes with the weekday form only: it takes the day and the last day away.
     if (IsDayForm(type))
         SetDateGroup(v != 0 ? 2 : 1);
 }
 
 void CEntryEditDialog::OnDayUpdated(const std::string& text) {
-    const int v = EditNumber(text);
-    if (v == day)
+    if (!TakeNumber(IDC_DAY, text, day, DAY_LIMIT))
         return;
-    if (v >= DAY_LIMIT) {
-        view.Beep();
-        view.SetEditText(IDC_DAY, std::to_string(day));
-        return;
-    }
-    MarkChanged();
-    day = v;
+    const int v = day;
     if (type == ET_MONTHLY) {
         if (v != 0) {
             SetDateGroup(4);
@@ -113,16 +116,7 @@ void CEntryEditDialog::OnPeriodUpdated(int id, const std::string& text) {
     default:
         return;
     }
-    const int v = EditNumber(text);
-    if (v == *value)
-        return;
-    if (v >= limit) {
-        view.Beep();
-        view.SetEditText(id, std::to_string(*value));
-        return;
-    }
-    MarkChanged();
-    *value = v;
+    TakeNumber(id, text, *value, limit);
 }
 
 void CEntryEditDialog::OnWeekdaySelected(int item) {
