@@ -6,7 +6,6 @@
 #include <algorithm>
 #include <cstdio>
 #include <exception>
-#include <sstream>
 #include <string>
 
 namespace {
@@ -146,14 +145,12 @@ bool CKmdDataFile::Write(const char* path) const {
     // data.
     std::string bytes;
     try {
-        std::ostringstream image;
         unsigned char header[KMB_HEADER_SIZE];
         PutLe32(header + KMB_VERSION_OFFSET, FILE_VERSION);
         PutLe32(header + KMB_COUNT_OFFSET, static_cast<std::uint32_t>(entries.size()));
-        image.write(reinterpret_cast<const char*>(header), sizeof header);
+        bytes.assign(reinterpret_cast<const char*>(header), sizeof header);
         for (const CKmdDate& e : entries)
-            e.WriteTo(image);
-        bytes = image.str();
+            e.WriteTo(bytes);
     } catch (const std::exception&) {
         return false; // no memory for the image: the target stays as it was
     }

@@ -8,6 +8,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <iosfwd>
+#include <string>
 
 class CKmdHoliday;
 
@@ -55,6 +56,8 @@ public:
     // whether the record was complete.
     std::size_t ReadFrom(const unsigned char* bytes, std::size_t size, bool& whole);
     bool WriteTo(std::ostream& out) const;
+    // The record's bytes appended to `out`.
+    void WriteTo(std::string& out) const;
 
     // Evaluation for one date against the holiday table.
     bool Matches(const SYSTEMTIME& date, const CKmdHoliday& holidays) const;

@@ -2,9 +2,7 @@
 #include "data/KmdDate.h"
 
 #include <cstring>
-#include <istream>
-#include <ostream>
-#include <vector>
+#include <string>
 
 std::size_t CKmdDate::ReadFrom(const unsigned char* bytes, std::size_t size, bool& whole) {
     // Fields are stored only when read in full; a field cut by the end stays as it was.
@@ -31,29 +29,12 @@ std::size_t CKmdDate::ReadFrom(const unsigned char* bytes, std::size_t size, boo
     return RECORD_HEAD_SIZE + present;
 }
 
-bool CKmdDate::ReadFrom(std::istream& in) {
-    std::vector<unsigned char> record(RECORD_HEAD_SIZE);
-    in.read(reinterpret_cast<char*>(record.data()), RECORD_HEAD_SIZE);
-    std::size_t got = static_cast<std::size_t>(in.gcount());
-    if (got == RECORD_HEAD_SIZE) {
-        const std::size_t length = GetLe16(record.data() + RECORD_LENGTH_OFFSET);
-        record.resize(RECORD_HEAD_SIZE + length);
-        in.read(reinterpret_cast<char*>(record.data() + RECORD_HEAD_SIZE),
-                static_cast<std::streamsize>(length));
-        got += static_cast<std::size_t>(in.gcount());
-    }
-    bool whole;
-    ReadFrom(record.data(), got, whole);
-    return whole;
-}
-
-bool CKmdDate::WriteTo(std::ostream& out) const {
+void CKmdDate::WriteTo(std::string& out) const {
     // A pasted image may hold a name field without NUL: never look past the field.
     const std::size_t length = strnlen(name, KMD_NAME_MAX);
     unsigned char head[RECORD_HEAD_SIZE] = {months, startDay, endDay, weekday};
     flags.Pack(head + RECORD_FLAGS_OFFSET, CKmdDateFlags::PackedSize());
     PutLe16(head + RECORD_LENGTH_OFFSET, static_cast<std::uint16_t>(length));
-    out.write(reinterpret_cast<const char*>(head), sizeof head);
-    out.write(name, static_cast<std::streamsize>(length));
-    return out.good();
+    out.append(reinterpret_cast<const char*>(head), sizeof head);
+    out.append(name, length);
 }

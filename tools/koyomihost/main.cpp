@@ -8,8 +8,6 @@
 
 #include <cstdio>
 #include <cstring>
-#include <fstream>
-#include <iterator>
 
 namespace {
 const char kUsage[] = "usage: koyomihost [--exchange | --window] DXL CHIPFILE\n"
@@ -19,10 +17,15 @@ const char kUsage[] = "usage: koyomihost [--exchange | --window] DXL CHIPFILE\n"
                       "  --window    shows a chip window; right click for the menu\n";
 
 bool ReadFile(const char* path, std::string& out) {
-    std::ifstream in(path, std::ios::binary);
+    // stdio rather than a stream: the host stays as small as the programs it ships with.
+    std::FILE* in = std::fopen(path, "rb");
+    out.clear();
     if (!in)
         return false;
-    out.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    char chunk[4096];
+    for (std::size_t got; (got = std::fread(chunk, 1, sizeof chunk, in)) != 0;)
+        out.append(chunk, got);
+    std::fclose(in);
     out.resize(std::strlen(out.c_str())); // the chip text ends at its first NUL
     return true;
 }

@@ -1,0 +1,31 @@
+// The on-disk record read from and written to a stream. Kept apart from the byte forms so
+// that programs which never use a stream (the plug-in) link none of the stream library.
+#include "data/KmdDate.h"
+
+#include <istream>
+#include <ostream>
+#include <string>
+#include <vector>
+
+bool CKmdDate::ReadFrom(std::istream& in) {
+    std::vector<unsigned char> record(RECORD_HEAD_SIZE);
+    in.read(reinterpret_cast<char*>(record.data()), RECORD_HEAD_SIZE);
+    std::size_t got = static_cast<std::size_t>(in.gcount());
+    if (got == RECORD_HEAD_SIZE) {
+        const std::size_t length = GetLe16(record.data() + RECORD_LENGTH_OFFSET);
+        record.resize(RECORD_HEAD_SIZE + length);
+        in.read(reinterpret_cast<char*>(record.data() + RECORD_HEAD_SIZE),
+                static_cast<std::streamsize>(length));
+        got += static_cast<std::size_t>(in.gcount());
+    }
+    bool whole;
+    ReadFrom(record.data(), got, whole);
+    return whole;
+}
+
+bool CKmdDate::WriteTo(std::ostream& out) const {
+    std::string record;
+    WriteTo(record);
+    out.write(record.data(), static_cast<std::streamsize>(record.size()));
+    return out.good();
+}
