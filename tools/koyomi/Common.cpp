@@ -4,7 +4,9 @@
 
 #include <cstdio>
 #include <cstring>
-#ifndef _WIN32
+#ifdef _WIN32
+#include <io.h>
+#else
 #include <iconv.h>
 #endif
 
@@ -89,6 +91,29 @@ std::string Cp932ToUtf8(const std::string& bytes) {
         }
     }
     return out;
+}
+
+void PutUtf8(std::FILE* out, const std::string& utf8) {
+#ifdef _WIN32
+    // A Windows console shows bytes in its own code page (932 in Japan), so UTF-8 would come
+    // out garbled: the text goes to it as UTF-16. A file or pipe gets the UTF-8 bytes.
+    HANDLE console = reinterpret_cast<HANDLE>(_get_osfhandle(_fileno(out)));
+    DWORD mode;
+    if (console != INVALID_HANDLE_VALUE && GetConsoleMode(console, &mode)) {
+        const int n =
+            MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
+        if (n > 0) {
+            std::wstring wide(static_cast<std::size_t>(n), L'\0');
+            MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), &wide[0],
+                                n);
+            std::fflush(out);
+            DWORD written;
+            if (WriteConsoleW(console, wide.data(), static_cast<DWORD>(n), &written, nullptr))
+                return;
+        }
+    }
+#endif
+    std::fwrite(utf8.data(), 1, utf8.size(), out);
 }
 
 void PutText(std::FILE* out, const std::string& cp932) {

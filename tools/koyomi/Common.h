@@ -13,6 +13,10 @@ bool LoadLikeEditor(CKmdDataFile& file, const std::string& path, bool* imported)
 // CP932 to UTF-8, character by character; a byte that is no valid character is "\xNN".
 std::string Cp932ToUtf8(const std::string& bytes);
 
+// Writes UTF-8 text for the terminal: to a Windows console as its characters, elsewhere as
+// the bytes.
+void PutUtf8(std::FILE* out, const std::string& utf8);
+
 // Writes a text of the program's own (code page 932 literals) for the terminal: UTF-8
 // natively, unchanged on Windows, whose console speaks code page 932.
 void PutText(std::FILE* out, const std::string& cp932);

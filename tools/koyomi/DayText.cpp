@@ -214,7 +214,9 @@ int RunDayText(int argc, char** argv) {
 #ifdef _WIN32
     _setmode(_fileno(stdout), _O_BINARY); // the bytes as they are, no CR added
 #endif
-    const std::string out = o.raw ? text : ForTerminal(text);
-    std::fwrite(out.data(), 1, out.size(), stdout);
+    if (o.raw)
+        std::fwrite(text.data(), 1, text.size(), stdout);
+    else
+        PutUtf8(stdout, ForTerminal(text));
     return std::fflush(stdout) == 0 ? 0 : EXIT_LOAD_FAILED;
 }

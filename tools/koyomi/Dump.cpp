@@ -49,10 +49,10 @@ int RunDump(int argc, char** argv) {
         file.GetAt(static_cast<unsigned>(i), e);
         unsigned char image[CKmdDate::PackedSize()];
         e.Pack(image, sizeof image);
-        std::printf("%02X %u %u %02X %04X ", image[0], image[1], image[2], image[3],
-                    static_cast<unsigned>(e.GetFlags().GetWord()));
-        const std::string name = Cp932ToUtf8(RowColumnText(e, 0));
-        std::printf("%s\n", name.c_str());
+        char fields[32];
+        std::snprintf(fields, sizeof fields, "%02X %u %u %02X %04X ", image[0], image[1], image[2],
+                      image[3], static_cast<unsigned>(e.GetFlags().GetWord()));
+        PutUtf8(stdout, fields + Cp932ToUtf8(RowColumnText(e, 0)) + "\n");
     }
     return 0;
 }
@@ -74,7 +74,7 @@ int RunList(int argc, char** argv) {
             out += std::string(c ? "\t" : "") + Cp932ToUtf8(RowColumnText(e, c));
         out += "\n";
     }
-    std::fwrite(out.data(), 1, out.size(), stdout);
+    PutUtf8(stdout, out);
     return 0;
 }
 
