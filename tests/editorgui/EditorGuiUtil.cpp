@@ -1,5 +1,6 @@
 #include "EditorGuiUtil.h"
 
+#include "RemoteMemory.h"
 #include "TestUtil.h"
 #include "data/KmdDataFile.h"
 #include "data/RowText.h"
@@ -144,44 +145,10 @@ INT_PTR CEditorScript::Run() {
 }
 
 namespace {
-// Memory the list's own process reads: list view messages carry pointers, which mean nothing
-// in another program.
-class CListMemory {
-public:
-    CListMemory(HWND list, std::size_t size) : size(size) {
-        DWORD pid = 0;
-        GetWindowThreadProcessId(list, &pid);
-        process =
-            OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, pid);
-        if (process)
-            block = static_cast<char*>(
-                VirtualAllocEx(process, nullptr, size, MEM_COMMIT, PAGE_READWRITE));
-    }
-    ~CListMemory() {
-        if (block)
-            VirtualFreeEx(process, block, 0, MEM_RELEASE);
-        if (process)
-            CloseHandle(process);
-    }
-    char* At(std::size_t offset) const { return block + offset; }
-    bool Put(const void* data, std::size_t n) const {
-        return block && n <= size && WriteProcessMemory(process, block, data, n, nullptr);
-    }
-    bool Get(std::size_t offset, void* data, std::size_t n) const {
-        return block && offset + n <= size &&
-               ReadProcessMemory(process, block + offset, data, n, nullptr);
-    }
-
-private:
-    std::size_t size;
-    HANDLE process = nullptr;
-    char* block = nullptr;
-};
-
 RECT RowRect(HWND list, int row) {
     RECT r = {};
     r.left = LVIR_BOUNDS;
-    CListMemory memory(list, sizeof r);
+    CRemoteMemory memory(list, sizeof r);
     memory.Put(&r, sizeof r);
     SendMessageA(list, LVM_GETITEMRECT, static_cast<WPARAM>(row),
                  reinterpret_cast<LPARAM>(memory.At(0)));
@@ -194,7 +161,7 @@ std::vector<std::vector<std::string>> ListRows(HWND main) {
     HWND list = GetDlgItem(main, IDC_ENTRY_LIST);
     std::vector<std::vector<std::string>> rows;
     const int n = RowCount(main);
-    CListMemory memory(list, sizeof(LVITEMA) + 260);
+    CRemoteMemory memory(list, sizeof(LVITEMA) + 260);
     for (int i = 0; i < n; ++i) {
         std::vector<std::string> row;
         for (int c = 0; c < 13; ++c) {

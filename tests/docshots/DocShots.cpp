@@ -1,0 +1,246 @@
+// The guide's pictures, taken of the real programs: koyomihost's chip window with the shipped
+// plug-in and the examples' chip text, and KmbTool.exe with the examples open, each driven to
+// the state a picture shows and saved as screenshots/NAME.png. scripts/screenshots runs it;
+// it is no test of ctest's.
+#include "EditorGuiUtil.h"
+#include "RemoteMemory.h"
+#include "TestUtil.h"
+#include "calendar/Calendar.h"
+#include "editor/Resource.h"
+#include "plugin/Resource.h"
+
+#include <commctrl.h>
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <initializer_list>
+#include <vector>
+
+namespace {
+// The folder the native build made the examples in, and where a user would keep them.
+std::string g_examples;
+const std::string kHome = "C:\\Koyomiru";
+// The chip shows this day rather than today, so that the pictures stay the same: a payday
+// that is also a day of 燃えるゴミ.
+const SYSTEMTIME kShownDate = MakeDate(2026, 12, 25);
+
+bool EndsWith(const std::string& s, const std::string& tail) {
+    return s.size() >= tail.size() && s.compare(s.size() - tail.size(), tail.size(), tail) == 0;
+}
+
+// The data files and the chip text, copied to the user's folder: its path is what the
+// editor shows.
+void CopyExamples() {
+    CreateDirectoryA(kHome.c_str(), nullptr);
+    for (const std::string& old : FilesIn(kHome))
+        DeleteFileA(old.c_str());
+    int copied = 0;
+    for (const std::string& file : FilesIn(g_examples)) {
+        if (!EndsWith(file, ".kmb") && !EndsWith(file, "\\chip.txt"))
+            continue;
+        const std::string leaf = file.substr(file.rfind('\\') + 1);
+        EXPECT_TRUE(CopyFileA(file.c_str(), (kHome + "\\" + leaf).c_str(), FALSE)) << file;
+        ++copied;
+    }
+    ASSERT_GT(copied, 1) << "no examples in " << g_examples;
+}
+
+class CProgram {
+public:
+    // Started in the folder dir; Started() tells whether it runs.
+    CProgram(const std::string& commandLine, const std::string& dir) {
+        STARTUPINFOA si = {};
+        si.cb = sizeof si;
+        std::vector<char> line(commandLine.begin(), commandLine.end());
+        line.push_back(0);
+        started = CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                                 dir.c_str(), &si, &pi) != FALSE;
+    }
+    // Asked to close by its window; ended if it does not go.
+    ~CProgram() {
+        if (!started)
+            return;
+        if (WaitForSingleObject(pi.hProcess, 10000) != WAIT_OBJECT_0)
+            TerminateProcess(pi.hProcess, 1);
+        CloseHandle(pi.hThread);
+        CloseHandle(pi.hProcess);
+    }
+    bool Started() const { return started; }
+    DWORD Id() const { return pi.dwProcessId; }
+
+private:
+    PROCESS_INFORMATION pi = {};
+    bool started = false;
+};
+
+// A top-level window of the process that is gone or hidden, waited for up to 10 s.
+bool WaitGone(HWND window) {
+    WaitUntil([window] { return !IsWindow(window) || !IsWindowVisible(window); });
+    return !IsWindow(window) || !IsWindowVisible(window);
+}
+
+// The window painted afresh, all of it in order, then saved: what changed last may have
+// been painted over its neighbours.
+void Shoot(HWND window, const std::string& name) {
+    RedrawWindow(window, nullptr, nullptr,
+                 RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+    Sleep(600);
+    EXPECT_TRUE(SaveScreenshot(window, name)) << name;
+}
+
+// The popup menus on screen (class #32768), each level its own window.
+BOOL CALLBACK AddMenu(HWND w, LPARAM lp) {
+    char cls[16] = {};
+    GetClassNameA(w, cls, sizeof cls);
+    if (IsWindowVisible(w) && std::string(cls) == "#32768")
+        reinterpret_cast<std::vector<HWND>*>(lp)->push_back(w);
+    return TRUE;
+}
+
+std::vector<HWND> Menus() {
+    std::vector<HWND> menus;
+    EnumWindows(AddMenu, reinterpret_cast<LPARAM>(&menus));
+    return menus;
+}
+
+// The chip window's menu, opened by a right click at (x, y) of its client area, then walked
+// with these keys as the user presses them.
+bool ChipMenu(HWND chip, int x, int y, std::initializer_list<WPARAM> keys) {
+    PostMessageA(chip, WM_RBUTTONUP, 0, MAKELPARAM(x, y));
+    WaitUntil([] { return !Menus().empty(); });
+    if (Menus().empty())
+        return false;
+    Sleep(300);
+    for (WPARAM key : keys) {
+        const std::vector<HWND> menus = Menus();
+        if (menus.empty())
+            return false;
+        PostMessageA(menus.front(), WM_KEYDOWN, key, 0);
+        Sleep(200);
+    }
+    return true;
+}
+
+void CloseMenus() {
+    for (int i = 0; i < 4 && !Menus().empty(); ++i) {
+        PostMessageA(Menus().front(), WM_KEYDOWN, VK_ESCAPE, 0);
+        Sleep(200);
+    }
+}
+
+void SetPickerDate(HWND dialog, const SYSTEMTIME& date) {
+    HWND picker = GetDlgItem(dialog, IDC_DATE_PICKER);
+    CRemoteMemory memory(picker, sizeof date);
+    ASSERT_TRUE(memory.Put(&date, sizeof date));
+    SendMessageA(picker, DTM_SETSYSTEMTIME, GDT_VALID, reinterpret_cast<LPARAM>(memory.At(0)));
+}
+} // namespace
+
+TEST(GuidePictures, ChipWindowItsMenuAndDialogs) {
+    CopyExamples();
+    CProgram host("\"" + BinPath("koyomihost.exe") + "\" --window \"" + BinPath("Koyomiru.dxl") +
+                      "\" chip.txt",
+                  kHome);
+    ASSERT_TRUE(host.Started());
+    HWND chip = nullptr;
+    WaitUntil([&] { return (chip = FindWindowA("KoyomiruChipWindow", nullptr)) != nullptr; });
+    ASSERT_NE(chip, nullptr);
+    Sleep(500);
+
+    // Koyomiru's own items are the third item's submenu: 日付指定 is its second.
+    ASSERT_TRUE(ChipMenu(chip, 60, 40, {VK_DOWN, VK_DOWN, VK_DOWN, VK_RIGHT, VK_DOWN, VK_RETURN}));
+    HWND dialog = WaitForWindow(host.Id(), "日付指定");
+    ASSERT_NE(dialog, nullptr);
+    SetPickerDate(dialog, kShownDate);
+    Shoot(dialog, "date-dialog");
+    Press(dialog, IDOK);
+    EXPECT_TRUE(WaitGone(dialog));
+    Shoot(chip, "chip");
+
+    // The menu with Koyomiru's submenu open, in one picture with the chip.
+    ASSERT_TRUE(ChipMenu(chip, 60, 40, {VK_DOWN, VK_DOWN, VK_DOWN, VK_RIGHT}));
+    Sleep(400);
+    RECT area;
+    GetWindowRect(chip, &area);
+    const std::vector<HWND> menus = Menus();
+    EXPECT_EQ(menus.size(), 2u);
+    for (HWND menu : menus) {
+        RECT r;
+        GetWindowRect(menu, &r);
+        UnionRect(&area, &area, &r);
+    }
+    EXPECT_TRUE(SaveScreenRect(area, "chip-menu"));
+    CloseMenus();
+
+    // The helper the host opens for 小片の文字列を編集..., its first item.
+    ASSERT_TRUE(ChipMenu(chip, 60, 40, {VK_DOWN, VK_RETURN}));
+    HWND helper = WaitForWindow(host.Id(), "Koyomiru Helper");
+    ASSERT_NE(helper, nullptr);
+    Shoot(helper, "helper");
+    Press(helper, IDCANCEL);
+    EXPECT_TRUE(WaitGone(helper));
+    PostMessageA(chip, WM_CLOSE, 0, 0);
+}
+
+namespace {
+// The editor with a file of the user's folder open through its open dialog.
+void OpenFile(const CProgram& editor, HWND main, const std::string& leaf, int rows) {
+    PostMessageA(main, WM_COMMAND, IDC_OPEN, 0);
+    ASSERT_TRUE(AnswerFileDialogOf(editor.Id(), kHome + "\\" + leaf));
+    WaitUntil([&] { return RowCount(main) == rows; });
+    ASSERT_EQ(RowCount(main), rows) << leaf;
+}
+
+// The entry edit dialog opened on a row by 編集, saved, and cancelled.
+void ShootEntry(const CProgram& editor, HWND main, int row, const std::string& name) {
+    ClickRow(main, row);
+    WaitUntil(
+        [&] { return RowSelected(main, row) && IsWindowEnabled(GetDlgItem(main, IDC_EDIT)); });
+    Press(main, IDC_EDIT);
+    HWND dialog = WaitForWindow(editor.Id(), "KmbTool 編集ダイアログ");
+    ASSERT_NE(dialog, nullptr);
+    Shoot(dialog, name);
+    Press(dialog, IDCANCEL);
+    EXPECT_TRUE(WaitGone(dialog));
+}
+} // namespace
+
+TEST(GuidePictures, EditorWindowAndDialogs) {
+    CopyExamples();
+    CProgram editor("\"" + BinPath("KmbTool.exe") + "\"", kHome);
+    ASSERT_TRUE(editor.Started());
+    HWND main = WaitForWindow(editor.Id(), "KmbTool");
+    ASSERT_NE(main, nullptr);
+
+    // gomi.kmb: every week, odd and even weeks, the n-th weekday of the month.
+    OpenFile(editor, main, "gomi.kmb", 7);
+    ClickRow(main, 0);
+    Shoot(main, "editor-main");
+    ShootEntry(editor, main, 0, "edit-weekly"); // 燃えるゴミ, every Tuesday
+
+    Press(main, IDC_FIND);
+    HWND find = WaitForWindow(editor.Id(), "KmbTool 日付名称の検索");
+    ASSERT_NE(find, nullptr);
+    SetDlgItemTextA(find, IDC_FIND_TEXT, "資源");
+    Shoot(find, "find");
+    Press(find, IDC_FIND_CLOSE);
+    EXPECT_TRUE(WaitGone(find));
+
+    // payday.kmb: 給料日 on the 25th, moved in the payday manner.
+    OpenFile(editor, main, "payday.kmb", 3);
+    ShootEntry(editor, main, 0, "edit-payday");
+    PostMessageA(main, WM_CLOSE, 0, 0);
+}
+
+int main(int argc, char** argv) {
+    testing::InitGoogleTest(&argc, argv);
+    if (argc > 2) {
+        std::fputs("usage: docshots [EXAMPLES_DIR]\n"
+                   "  the examples' .kmb files and chip.txt (default: build/native/examples);\n"
+                   "  writes screenshots\\NAME.png in the current folder\n",
+                   stderr);
+        return 2;
+    }
+    g_examples = argc == 2 ? argv[1] : SourcePath("build/native/examples");
+    return RUN_ALL_TESTS();
+}
