@@ -45,34 +45,6 @@ void CopyExamples() {
     ASSERT_GT(copied, 1) << "no examples in " << g_examples;
 }
 
-class CProgram {
-public:
-    // Started in the folder dir; Started() tells whether it runs.
-    CProgram(const std::string& commandLine, const std::string& dir) {
-        STARTUPINFOA si = {};
-        si.cb = sizeof si;
-        std::vector<char> line(commandLine.begin(), commandLine.end());
-        line.push_back(0);
-        started = CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                                 dir.c_str(), &si, &pi) != FALSE;
-    }
-    // Asked to close by its window; ended if it does not go.
-    ~CProgram() {
-        if (!started)
-            return;
-        if (WaitForSingleObject(pi.hProcess, 10000) != WAIT_OBJECT_0)
-            TerminateProcess(pi.hProcess, 1);
-        CloseHandle(pi.hThread);
-        CloseHandle(pi.hProcess);
-    }
-    bool Started() const { return started; }
-    DWORD Id() const { return pi.dwProcessId; }
-
-private:
-    PROCESS_INFORMATION pi = {};
-    bool started = false;
-};
-
 // A top-level window of the process that is gone or hidden, waited for up to 10 s.
 bool WaitGone(HWND window) {
     WaitUntil([window] { return !IsWindow(window) || !IsWindowVisible(window); });
@@ -180,6 +152,7 @@ TEST(GuidePictures, ChipWindowItsMenuAndDialogs) {
     Press(helper, IDCANCEL);
     EXPECT_TRUE(WaitGone(helper));
     PostMessageA(chip, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(host.WaitEnd(10000));
 }
 
 namespace {
@@ -230,6 +203,7 @@ TEST(GuidePictures, EditorWindowAndDialogs) {
     OpenFile(editor, main, "payday.kmb", 3);
     ShootEntry(editor, main, 0, "edit-payday");
     PostMessageA(main, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(editor.WaitEnd(10000));
 }
 
 int main(int argc, char** argv) {

@@ -280,6 +280,16 @@ std::vector<std::vector<std::string>> Rendered(const std::vector<CKmdDate>& entr
     return rows;
 }
 
+std::vector<std::vector<std::string>> ExpectedRows(const std::string& path, bool legacy) {
+    CKmdDataFile file;
+    EXPECT_TRUE(legacy ? file.ImportText(path.c_str()) : file.Read(path.c_str())) << path;
+    std::vector<CKmdDate> entries;
+    CKmdDate e;
+    for (unsigned i = 0; file.GetAt(i, e); ++i)
+        entries.push_back(e);
+    return Rendered(entries);
+}
+
 void WriteEntries(const std::string& path, const std::vector<CKmdDate>& entries) {
     CKmdDataFile file;
     for (const CKmdDate& e : entries)
@@ -327,18 +337,6 @@ BOOL CALLBACK FindBoxProc(HWND w, LPARAM lp) {
     return TRUE;
 }
 } // namespace
-
-HWND StartEditor(PROCESS_INFORMATION& pi) {
-    STARTUPINFOA si = {};
-    si.cb = sizeof si;
-    std::string cmd = BinPath("KmbTool.exe");
-    std::vector<char> line(cmd.begin(), cmd.end());
-    line.push_back(0);
-    if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si,
-                        &pi))
-        return nullptr;
-    return WaitForWindow(pi.dwProcessId, "KmbTool");
-}
 
 HWND WaitForWindow(DWORD pid, const char* title) {
     for (int i = 0; i < 200; ++i) {

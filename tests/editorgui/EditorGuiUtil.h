@@ -67,12 +67,12 @@ void DoubleClickRow(HWND main, int row);
 
 // The rows the list shows for these entries, and the file holding them.
 std::vector<std::vector<std::string>> Rendered(const std::vector<CKmdDate>& entries);
+// The rows the list shows for the file (a legacy text file when `legacy`).
+std::vector<std::vector<std::string>> ExpectedRows(const std::string& path, bool legacy);
 void WriteEntries(const std::string& path, const std::vector<CKmdDate>& entries);
 
 int RowCount(HWND main);
 
-// Another editor: KmbTool.exe started as a program; its main window once shown, or null.
-HWND StartEditor(PROCESS_INFORMATION& pi);
 // A visible top-level window of the process: titled `title`, or any other than "KmbTool"
 // when null; waits up to 10 s.
 HWND WaitForWindow(DWORD pid, const char* title);

@@ -20,22 +20,6 @@ LONG Style(HWND w) {
     return GetWindowLongA(w, GWL_STYLE);
 }
 
-// What the renderer makes of every entry of the file.
-std::vector<std::vector<std::string>> ExpectedRows(const std::string& path, bool legacy) {
-    CKmdDataFile file;
-    EXPECT_TRUE(legacy ? file.ImportText(path.c_str()) : file.Read(path.c_str()));
-    std::vector<std::vector<std::string>> rows;
-    for (int i = 0; i < file.GetCount(); ++i) {
-        CKmdDate e;
-        file.GetAt(static_cast<unsigned>(i), e);
-        std::vector<std::string> row;
-        for (int c = 0; c < ROW_COLUMN_COUNT; ++c)
-            row.push_back(RowColumnText(e, c));
-        rows.push_back(row);
-    }
-    return rows;
-}
-
 std::string Joined(const std::vector<std::string>& row) {
     std::string s;
     for (std::size_t c = 0; c < row.size(); ++c)

@@ -19,23 +19,18 @@ TEST(KmbToolProgram, TwoEditorsRunSideBySide) {
                             std::string("\x10\x01\x00\x00\x00\x00\x04\x00", 8) + "元日" +
                             std::string("\x1C\x01\x1F\x00\x08\x00\x04\x00", 8) + "毎日";
     WriteBytes(dir + "/two.kmb", kmb);
-    PROCESS_INFORMATION pi[2] = {};
+    const CProgram first(BinPath("KmbTool.exe")), second(BinPath("KmbTool.exe"));
+    const CProgram* editor[2] = {&first, &second};
     HWND main[2] = {};
     for (int i = 0; i < 2; ++i) {
-        STARTUPINFOA si = {};
-        si.cb = sizeof si;
-        std::string cmd = BinPath("KmbTool.exe");
-        std::vector<char> line(cmd.begin(), cmd.end());
-        line.push_back(0);
-        ASSERT_TRUE(CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                                   nullptr, &si, &pi[i]));
-        main[i] = WaitForWindow(pi[i].dwProcessId, "KmbTool");
+        ASSERT_TRUE(editor[i]->Started());
+        main[i] = WaitForWindow(editor[i]->Id(), "KmbTool");
         ASSERT_NE(main[i], nullptr);
     }
     EXPECT_NE(main[0], main[1]);
     // The first opens a file through its open dialog; the second keeps its empty list.
     PostMessageA(main[0], WM_COMMAND, IDC_OPEN, 0);
-    HWND open = WaitForWindow(pi[0].dwProcessId, nullptr);
+    HWND open = WaitForWindow(first.Id(), nullptr);
     ASSERT_NE(open, nullptr);
     const std::string path = WorkDir() + "tmp_program\\two.kmb";
     SendDlgItemMessageA(open, 0x47C, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path.c_str()));
@@ -52,14 +47,8 @@ TEST(KmbToolProgram, TwoEditorsRunSideBySide) {
     // Nothing modified: each closes at once and its program ends.
     for (int i = 1; i >= 0; --i) {
         PostMessageA(main[i], WM_CLOSE, 0, 0);
-        EXPECT_EQ(WaitForSingleObject(pi[i].hProcess, 10000), WAIT_OBJECT_0);
-        DWORD code = 1;
-        GetExitCodeProcess(pi[i].hProcess, &code);
-        EXPECT_EQ(code, 0u);
-        if (WaitForSingleObject(pi[i].hProcess, 0) != WAIT_OBJECT_0)
-            TerminateProcess(pi[i].hProcess, 1);
-        CloseHandle(pi[i].hThread);
-        CloseHandle(pi[i].hProcess);
+        EXPECT_TRUE(editor[i]->WaitEnd(10000));
+        EXPECT_EQ(editor[i]->ExitCode(), 0u);
     }
 }
 
@@ -83,19 +72,13 @@ TEST(KmbToolProgram, RowsCopiedHerePasteIntoARunningEditor) {
     ASSERT_TRUE(two.Write((dir + "/two.kmb").c_str()));
 
     // The other editor: a program of its own with two.kmb open and row 0 clicked.
-    STARTUPINFOA si = {};
-    si.cb = sizeof si;
-    PROCESS_INFORMATION pi = {};
-    std::string cmd = BinPath("KmbTool.exe");
-    std::vector<char> line(cmd.begin(), cmd.end());
-    line.push_back(0);
-    ASSERT_TRUE(CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                               &si, &pi));
-    HWND other = WaitForWindow(pi.dwProcessId, "KmbTool");
+    const CProgram editor(BinPath("KmbTool.exe"));
+    ASSERT_TRUE(editor.Started());
+    HWND other = WaitForWindow(editor.Id(), "KmbTool");
     ASSERT_NE(other, nullptr);
     HWND otherList = GetDlgItem(other, IDC_ENTRY_LIST);
     PostMessageA(other, WM_COMMAND, IDC_OPEN, 0);
-    ASSERT_TRUE(AnswerFileDialogOf(pi.dwProcessId, full + "two.kmb"));
+    ASSERT_TRUE(AnswerFileDialogOf(editor.Id(), full + "two.kmb"));
     WaitUntil([&] { return RowCount(other) == 2; });
     ASSERT_EQ(RowCount(other), 2);
     RECT header = {};
@@ -122,14 +105,11 @@ TEST(KmbToolProgram, RowsCopiedHerePasteIntoARunningEditor) {
     WaitUntil([&] { return RowCount(other) == 4; });
     EXPECT_EQ(RowCount(other), 4);
     PostMessageA(other, WM_COMMAND, IDC_SAVE, 0);
-    ASSERT_TRUE(AnswerFileDialogOf(pi.dwProcessId, full + "pasted.kmb"));
+    ASSERT_TRUE(AnswerFileDialogOf(editor.Id(), full + "pasted.kmb"));
     WaitUntil([&] { return Exists(dir + "/pasted.kmb"); });
     Sleep(300);
     PostMessageA(other, WM_CLOSE, 0, 0);
-    EXPECT_EQ(WaitForSingleObject(pi.hProcess, 10000), WAIT_OBJECT_0);
-    TerminateProcess(pi.hProcess, 1);
-    CloseHandle(pi.hThread);
-    CloseHandle(pi.hProcess);
+    EXPECT_TRUE(editor.WaitEnd(10000));
 
     CKmdDataFile expected;
     CKmdDate e;

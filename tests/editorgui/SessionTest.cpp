@@ -38,11 +38,11 @@ TEST(EditorSession, PaydayComposedMovedCopiedIntoASecondEditorAndFound) {
     const CKmdDate winter = RawEntry(0xC0, 10, 0, 0, 0x0800, "冬のボーナス");
 
     // The second editor: gomi.kmb open, row 2 clicked (the paste goes in front of it).
-    PROCESS_INFORMATION pi = {};
-    HWND other = StartEditor(pi);
+    const CProgram editor(BinPath("KmbTool.exe"));
+    HWND other = WaitForWindow(editor.Id(), "KmbTool");
     ASSERT_NE(other, nullptr);
     PostMessageA(other, WM_COMMAND, IDC_OPEN, 0);
-    ASSERT_TRUE(AnswerFileDialogOf(pi.dwProcessId, full + "gomi.kmb"));
+    ASSERT_TRUE(AnswerFileDialogOf(editor.Id(), full + "gomi.kmb"));
     WaitUntil([&] { return RowCount(other) == 7; });
     const auto gomiRows = ListRows(other);
     ASSERT_EQ(gomiRows.size(), 7u);
@@ -111,7 +111,7 @@ TEST(EditorSession, PaydayComposedMovedCopiedIntoASecondEditorAndFound) {
         SaveScreenshot(other, "session_other_after_paste");
         SetWindowPos(other, HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
         PostMessageA(other, WM_COMMAND, IDC_SAVE, 0);
-        EXPECT_TRUE(AnswerFileDialogOf(pi.dwProcessId, full + "gomi.kmb"));
+        EXPECT_TRUE(AnswerFileDialogOf(editor.Id(), full + "gomi.kmb"));
         WaitUntil([&] { return ItemText(other, IDC_MODIFIED).empty(); });
         EXPECT_EQ(ItemText(other, IDC_MODIFIED), "");
     });
@@ -134,10 +134,7 @@ TEST(EditorSession, PaydayComposedMovedCopiedIntoASecondEditorAndFound) {
     EXPECT_FALSE(script.TimedOut());
 
     PostMessageA(other, WM_CLOSE, 0, 0);
-    EXPECT_EQ(WaitForSingleObject(pi.hProcess, 10000), WAIT_OBJECT_0);
-    TerminateProcess(pi.hProcess, 1);
-    CloseHandle(pi.hThread);
-    CloseHandle(pi.hProcess);
+    EXPECT_TRUE(editor.WaitEnd(10000));
 
     EXPECT_EQ(KoyomiLines("dump " + dir + "/payday.kmb"), Utf8({
                                                               "00 25 0 00 1803 新給料日",

@@ -32,6 +32,35 @@ int RunProcess(const std::string& commandLine, const std::string& outFile, const
     return static_cast<int>(code);
 }
 
+CProgram::CProgram(const std::string& commandLine, const std::string& dir) {
+    STARTUPINFOA si = {};
+    si.cb = sizeof si;
+    std::vector<char> line(commandLine.begin(), commandLine.end());
+    line.push_back(0);
+    started = CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                             dir.empty() ? nullptr : dir.c_str(), &si, &pi) != FALSE;
+}
+
+CProgram::~CProgram() {
+    if (!started)
+        return;
+    if (!WaitEnd(0))
+        TerminateProcess(pi.hProcess, 1);
+    CloseHandle(pi.hThread);
+    CloseHandle(pi.hProcess);
+}
+
+bool CProgram::WaitEnd(DWORD ms) const {
+    return started && WaitForSingleObject(pi.hProcess, ms) == WAIT_OBJECT_0;
+}
+
+DWORD CProgram::ExitCode() const {
+    DWORD code = STILL_ACTIVE;
+    if (started)
+        GetExitCodeProcess(pi.hProcess, &code);
+    return code;
+}
+
 std::string WorkDir() {
     char dir[MAX_PATH] = {};
     GetCurrentDirectoryA(MAX_PATH, dir);

@@ -11,6 +11,28 @@
 int RunProcess(const std::string& commandLine, const std::string& outFile,
                const std::string& dir = std::string());
 
+// A program started by a test, its window driven from outside. Whatever still runs when the
+// object goes is ended, so that a failed test leaves no program behind.
+class CProgram {
+public:
+    // The child starts in dir when one is given; Started() tells whether it runs.
+    explicit CProgram(const std::string& commandLine, const std::string& dir = std::string());
+    ~CProgram();
+    CProgram(const CProgram&) = delete;
+    CProgram& operator=(const CProgram&) = delete;
+
+    bool Started() const { return started; }
+    DWORD Id() const { return pi.dwProcessId; }
+    // Whether it ended within ms milliseconds.
+    bool WaitEnd(DWORD ms) const;
+    // Its exit code once ended (STILL_ACTIVE while it runs).
+    DWORD ExitCode() const;
+
+private:
+    PROCESS_INFORMATION pi = {};
+    bool started = false;
+};
+
 // Directory of this process's working directory as a Windows path with a trailing backslash.
 std::string WorkDir();
 

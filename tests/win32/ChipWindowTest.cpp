@@ -8,13 +8,10 @@ TEST(ChipWindow, ShowsThePluginsTextAndCloses) {
     const std::string dir = FreshDir("window");
     WriteBytes(dir + "/a.kmb", KmbBytes({EveryDay("燃えるごみの日"), EveryDay("給料日")}));
     WriteBytes(dir + "/chip.txt", dir + "/a.kmb");
-    std::string cmd = "\"" + BinPath("koyomihost.exe") + "\" --window \"" +
-                      BinPath("Koyomiru.dxl") + "\" " + dir + "/chip.txt";
-    STARTUPINFOA si = {};
-    si.cb = sizeof si;
-    PROCESS_INFORMATION pi = {};
-    ASSERT_TRUE(
-        CreateProcessA(nullptr, &cmd[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi));
+    const std::string cmd = "\"" + BinPath("koyomihost.exe") + "\" --window \"" +
+                            BinPath("Koyomiru.dxl") + "\" " + dir + "/chip.txt";
+    const CProgram host(cmd);
+    ASSERT_TRUE(host.Started());
     HWND window = nullptr;
     for (int i = 0; i < 200 && !window; ++i) {
         Sleep(50);
@@ -44,10 +41,6 @@ TEST(ChipWindow, ShowsThePluginsTextAndCloses) {
         }
     }
     PostMessageA(window, WM_CLOSE, 0, 0);
-    EXPECT_EQ(WaitForSingleObject(pi.hProcess, 10000), WAIT_OBJECT_0);
-    DWORD code = 1;
-    GetExitCodeProcess(pi.hProcess, &code);
-    EXPECT_EQ(code, 0u);
-    CloseHandle(pi.hThread);
-    CloseHandle(pi.hProcess);
+    EXPECT_TRUE(host.WaitEnd(10000));
+    EXPECT_EQ(host.ExitCode(), 0u);
 }
