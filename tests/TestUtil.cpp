@@ -9,7 +9,9 @@
 #include <direct.h>
 #include <windows.h>
 #else
+#include <csignal>
 #include <dirent.h>
+#include <sys/resource.h>
 #include <unistd.h>
 #endif
 
@@ -132,3 +134,19 @@ std::vector<std::string> FilesIn(const std::string& dir) {
     std::sort(files.begin(), files.end());
     return files;
 }
+
+#ifndef _WIN32
+bool WithFileSizeLimit(unsigned long bytes, const std::function<void()>& step) {
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit saved;
+    if (getrlimit(RLIMIT_FSIZE, &saved) != 0)
+        return false;
+    rlimit small = saved;
+    small.rlim_cur = bytes;
+    if (setrlimit(RLIMIT_FSIZE, &small) != 0)
+        return false;
+    step();
+    setrlimit(RLIMIT_FSIZE, &saved);
+    return true;
+}
+#endif

@@ -1,6 +1,7 @@
 // Helpers shared by the tests: files under the test's own working directory.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -15,3 +16,9 @@ std::string SourcePath(const std::string& relative);
 std::vector<std::string> FilesIn(const std::string& dir);
 // A program or library of this build tree (bin/), likewise.
 std::string BinPath(const std::string& name);
+
+#ifndef _WIN32
+// Runs `step` with files limited to `bytes` (a write past it fails with EFBIG rather than
+// ending the process), then lifts the limit; false when the limit could not be set.
+bool WithFileSizeLimit(unsigned long bytes, const std::function<void()>& step);
+#endif

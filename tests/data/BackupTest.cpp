@@ -7,8 +7,6 @@
 
 #include <string>
 #ifndef _WIN32
-#include <csignal>
-#include <sys/resource.h>
 #include <unistd.h>
 #endif
 
@@ -125,14 +123,8 @@ TEST(MakeBackup, CopyCutShortKeepsTheOldBackup) {
     const std::string dir = FreshDir("backup_limit");
     WriteBytes(dir + "/a.kmb", std::string(3000, 'n'));
     WriteBytes(dir + "/a.bak", "old generation");
-    std::signal(SIGXFSZ, SIG_IGN); // the failing write returns EFBIG instead
-    rlimit saved;
-    ASSERT_EQ(0, getrlimit(RLIMIT_FSIZE, &saved));
-    rlimit small = saved;
-    small.rlim_cur = 1000;
-    ASSERT_EQ(0, setrlimit(RLIMIT_FSIZE, &small));
-    const bool made = MakeBackup((dir + "/a.kmb").c_str());
-    setrlimit(RLIMIT_FSIZE, &saved);
+    bool made = true;
+    ASSERT_TRUE(WithFileSizeLimit(1000, [&] { made = MakeBackup((dir + "/a.kmb").c_str()); }));
     EXPECT_FALSE(made);
     EXPECT_EQ("old generation", ReadBytes(dir + "/a.bak"));
     EXPECT_FALSE(Exists(dir + "/a.bak.tmp~"));

@@ -6,10 +6,6 @@
 #include <gtest/gtest.h>
 
 #include <string>
-#ifndef _WIN32
-#include <csignal>
-#include <sys/resource.h>
-#endif
 
 TEST(WriteFullDisk, FailsAndKeepsTheOldTarget) {
 #ifdef _WIN32
@@ -25,14 +21,8 @@ TEST(WriteFullDisk, FailsAndKeepsTheOldTarget) {
     for (int i = 0; i < 100; ++i)
         f.Add(e);
 
-    std::signal(SIGXFSZ, SIG_IGN); // the failing write returns EFBIG instead
-    rlimit saved;
-    ASSERT_EQ(0, getrlimit(RLIMIT_FSIZE, &saved));
-    rlimit small = saved;
-    small.rlim_cur = 20;
-    ASSERT_EQ(0, setrlimit(RLIMIT_FSIZE, &small));
-    const bool written = f.Write(target.c_str());
-    setrlimit(RLIMIT_FSIZE, &saved);
+    bool written = true;
+    ASSERT_TRUE(WithFileSizeLimit(20, [&] { written = f.Write(target.c_str()); }));
 
     EXPECT_FALSE(written);
     EXPECT_EQ(old, ReadBytes(target));
