@@ -26,7 +26,6 @@ install(DIRECTORY ${KOYOMI_NATIVE_BUILD}/examples/ DESTINATION sample
 
 # The guide: Markdown in the sources, a page and a code page 932 text in the zip.
 find_program(KOYOMI_CMARK cmark-gfm REQUIRED)
-find_program(KOYOMI_ICONV iconv REQUIRED)
 set(guide_md ${CMAKE_SOURCE_DIR}/docs/guide.md)
 set(guide_dir ${CMAKE_BINARY_DIR}/guide)
 set(convert ${CMAKE_SOURCE_DIR}/cmake/guide-convert.sh)
