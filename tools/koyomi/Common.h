@@ -2,13 +2,18 @@
 // code page 932 bytes into UTF-8 for a terminal.
 #pragma once
 
-#include "data/KmdDataFile.h"
+#include "calendar/KmdDataFile.h"
 
 #include <cstdio>
 #include <string>
 
 // Legacy import when the extension from the last "." is ".kmd" in any case, else binary.
 bool LoadLikeEditor(CKmdDataFile& file, const std::string& path, bool* imported);
+
+// A binary file whose header promised more records than it held whole: what was read, and that
+// the file may be damaged, on standard error.
+void WarnIfCut(const std::string& path, unsigned long promised, unsigned long whole,
+               unsigned long read);
 
 // CP932 to UTF-8, character by character; a byte that is no valid character is "\xNN".
 std::string Cp932ToUtf8(const std::string& bytes);

@@ -26,6 +26,8 @@ bool Load(CKmdDataFile& file, const std::string& path) {
                          "rest of that line and the lines after it were not imported\n",
                          path.c_str(), file.GetImportStopLine(), file.GetImportStopOffset());
     }
+    WarnIfCut(path, file.GetRecordsPromised(), file.GetRecordsWhole(),
+              static_cast<unsigned long>(file.GetCount()));
     return true;
 }
 
