@@ -18,23 +18,6 @@ std::uint32_t DaysInMonth(std::uint32_t year, std::uint32_t month) {
     }
 }
 
-// Zeller-style congruence with January and February as months 13 and 14 of the year before.
-std::uint32_t DayOfWeek(std::uint32_t year, std::uint32_t month, std::uint32_t day) {
-    if (month == 1 || month == 2) {
-        month += 12;
-        year -= 1;
-    }
-    return (year + year / 4 - year / 100 + year / 400 + (13 * month + 8) / 5 + day) % 7;
-}
-
-std::uint32_t NthWeekday(std::uint32_t year, std::uint32_t month, std::uint32_t n,
-                         std::uint32_t w) {
-    const std::uint32_t f = DayOfWeek(year, month, 1);
-    const std::uint32_t x = w >= f ? w - f + 1 : w - f + 8; // [1, 7]: the first such weekday
-    const std::uint32_t k = static_cast<std::uint16_t>(n);
-    return x + 7 * (k - 1);
-}
-
 std::uint32_t WeekOfMonth(const SYSTEMTIME& date) {
     return (static_cast<std::uint32_t>(date.wDay) - 1) / 7 + 1;
 }

@@ -169,7 +169,7 @@ bool CChipFiles::Load(const char* chipText, unsigned pathYear, unsigned holidayY
     }
     // Every named file is loaded before any entry is matched, so that the holidays of each
     // move the entries of all.
-    KmbRecordBytes r;
+    KmbRecordBytes r{};
     for (const File& f : files) {
         CKmbCursor c(f.bytes.Data(), f.bytes.Size());
         std::uint32_t present = 0;
@@ -187,7 +187,7 @@ bool CChipFiles::Load(const char* chipText, unsigned pathYear, unsigned holidayY
 
 void CChipFiles::ForEachHit(const SYSTEMTIME& date, void (*visit)(const DayHit&, void*),
                             void* context) const {
-    KmbRecordBytes r;
+    KmbRecordBytes r{};
     for (std::size_t i = 0; i < files.size(); ++i) {
         unsigned record = 0;
         for (CKmbCursor c(files[i].bytes.Data(), files[i].bytes.Size()); c.Next(r); ++record) {

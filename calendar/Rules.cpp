@@ -211,29 +211,43 @@ bool Matches(const KmdRule& r, const SYSTEMTIME& date, const CKmdHoliday& holida
     if (!IsEvaluable(date))
         return false;
     const unsigned type = r.flags.GetType();
+    // Without a move, the common forms are settled from the fields alone, without building a
+    // candidate: a large file is mostly such entries.
+    const bool moves =
+        r.flags.IsShiftSunHol() || r.flags.IsShiftSatSunHol() || r.flags.IsPaydayShift();
+    const bool dayForm = r.flags.GetWeek() == 0 && !r.flags.IsLast();
+    std::uint32_t w = 0;
     SYSTEMTIME cand;
     switch (type) {
     case DT_DAY:
-        // Most entries of a large file are of this type: a day that can never move onto the
-        // date is settled without building a candidate.
-        if (!r.flags.IsShiftSunHol() && !r.flags.IsShiftSatSunHol() && !r.flags.IsPaydayShift())
+        if (!moves)
             return r.startMonth == date.wMonth && r.startDay == date.wDay;
         [[fallthrough]];
     case DT_MONTHLY:
+        if (!moves && dayForm && type == DT_MONTHLY)
+            return r.startDay == date.wDay;
         return EffectiveDate(r, date, cand, holidays) && cand.wMonth == date.wMonth &&
                cand.wDay == date.wDay;
     case DT_WEEKLY:
+        if (!moves)
+            return EntryWeekday(r.weekday, w) && w == date.wDayOfWeek;
         return EffectiveDate(r, date, cand, holidays) && cand.wDayOfWeek == date.wDayOfWeek;
     case DT_BIWEEKLY:
+        if (!moves)
+            return EntryWeekday(r.weekday, w) && w == date.wDayOfWeek &&
+                   MatchesWeekParity(date, r.flags.IsOdd());
         return MatchesWeekParity(date, r.flags.IsOdd()) && EffectiveDate(r, date, cand, holidays) &&
                cand.wDayOfWeek == date.wDayOfWeek;
     case DT_BIMONTHLY:
     case DT_QUARTER1:
     case DT_QUARTER2:
     case DT_QUARTER3:
+        if (!InEntryMonths(type, r.flags.IsOdd(), date.wMonth))
+            return false;
+        if (!moves && dayForm)
+            return r.startDay == date.wDay;
         // Only the day is compared: a move across the month's end still counts by its number.
-        return InEntryMonths(type, r.flags.IsOdd(), date.wMonth) &&
-               EffectiveDate(r, date, cand, holidays) && cand.wDay == date.wDay;
+        return EffectiveDate(r, date, cand, holidays) && cand.wDay == date.wDay;
     case DT_PERIOD:
         return PeriodApplies(r, date.wMonth, date.wDay);
     default:

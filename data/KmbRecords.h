@@ -25,8 +25,32 @@ struct KmbRecordBytes {
 class CKmbCursor {
 public:
     // bytes must hold a header (IsKmbHeader).
-    CKmbCursor(const unsigned char* bytes, std::size_t size);
-    bool Next(KmbRecordBytes& out);
+    CKmbCursor(const unsigned char* bytes, std::size_t size)
+        : p(bytes), n(size), promised(GetLe32(bytes + KMB_COUNT_OFFSET)) {}
+    // Inline: the day text walks every record of every file twice.
+    bool Next(KmbRecordBytes& out) {
+        if (ended || given == promised)
+            return false;
+        ++given;
+        out.bytes = p + at;
+        out.available = n - at;
+        if (out.available < RECORD_HEAD_SIZE) {
+            out.name = p + n;
+            out.nameLength = 0;
+            out.whole = false;
+            ended = true;
+            return true;
+        }
+        const std::size_t length = GetLe16(out.bytes + RECORD_LENGTH_OFFSET);
+        const std::size_t rest = out.available - RECORD_HEAD_SIZE;
+        out.name = out.bytes + RECORD_HEAD_SIZE;
+        out.nameLength = length < rest ? length : rest;
+        out.whole = out.nameLength == length;
+        out.available = RECORD_HEAD_SIZE + out.nameLength;
+        at += out.available;
+        ended = !out.whole;
+        return true;
+    }
     std::uint32_t Promised() const { return promised; }
 
 private:

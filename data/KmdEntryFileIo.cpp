@@ -33,7 +33,7 @@ bool CKmdEntryFile::ReadRecords(const unsigned char* p, std::size_t n, std::vect
     }
     // Counted first, so that the list grows once: the count in the header is never trusted.
     std::size_t present = 0;
-    KmbRecordBytes r;
+    KmbRecordBytes r{};
     for (CKmbCursor c(p, n); c.Next(r);)
         ++present;
     if (present > out.max_size() - out.size()) {
