@@ -99,3 +99,24 @@ TEST(NextDataFileName, OverLongLinesAreSkippedWhole) {
     EXPECT_EQ('Z', line[MEMO_LINE_SIZE]);
     EXPECT_EQ(chip.size(), pos);
 }
+
+// A line wrapped whole in double quotes (as Windows copies a path) names the path inside.
+TEST(NextDataFileName, QuotedLinesNameThePathInside) {
+    const struct {
+        const char* chip;
+        const char* path;
+    } cases[] = {
+        {"\"C:\\予定 表\\%year%.kmb\"", "C:\\予定 表\\2026.kmb"},
+        {"\t\"a.kmb\"\r\n", "a.kmb"},
+        {"\"a.kmb\" ", "\"a.kmb\" "}, // not wrapped whole: taken as it is
+        {"\"a.kmb", "\"a.kmb"},
+        {"\"\"", "\"\""}, // nothing inside: no empty path
+        {"\"x\"", "x"},
+    };
+    for (const auto& c : cases) {
+        unsigned pos = 0;
+        char line[MEMO_LINE_SIZE];
+        ASSERT_TRUE(NextDataFileName(pos, line, 2026, c.chip)) << c.chip;
+        EXPECT_EQ(std::string(c.path), line) << c.chip;
+    }
+}
