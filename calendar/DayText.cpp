@@ -127,6 +127,7 @@ bool BuildText(const char* chipText, const SYSTEMTIME& date, std::vector<Skipped
         text += kNone;
     return true;
 }
+
 bool BuildTextGuarded(const char* chipText, const SYSTEMTIME& date,
                       std::vector<SkippedFile>* skipped, std::vector<CutFile>* cut,
                       std::string& text) {
