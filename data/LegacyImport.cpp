@@ -1,6 +1,7 @@
 // The legacy text data file: one entry per line, eight fields, "#" comments.
 #include "data/KmdDataFile.h"
 
+#include "data/LegacyText.h"
 #include "platform/Files.h"
 
 #include <cerrno>
@@ -19,7 +20,7 @@ constexpr int LINE_BUFFER = 1024;
 // LF is dropped and a 0x1A byte ends the file.
 class CTextReader {
 public:
-    explicit CTextReader(std::FILE* f) : file(f) {}
+    explicit CTextReader(const std::string& bytes) : text(bytes) {}
 
     // As fgets with a buffer of `size`: at most size - 1 bytes up to and including a line
     // feed, then a NUL. Returns the bytes read, 0 at the end of the file. `sawLineFeed` tells
@@ -45,22 +46,18 @@ private:
     int Get() {
         if (ended)
             return EOF;
-        int c = std::fgetc(file);
+        const int c = at < text.size() ? static_cast<unsigned char>(text[at++]) : EOF;
         if (c == 0x1A || c == EOF) {
             ended = true;
             return EOF;
         }
-        if (c == '\r') {
-            const int next = std::fgetc(file);
-            if (next == '\n')
-                return '\n';
-            if (next != EOF)
-                std::ungetc(next, file);
-        }
+        if (c == '\r' && at < text.size() && text[at] == '\n')
+            return text[at++];
         return c;
     }
 
-    std::FILE* file;
+    const std::string& text;
+    std::size_t at = 0;
     bool ended = false;
 };
 
@@ -252,7 +249,7 @@ struct ImportStop {
     unsigned offset = 0; // bytes of that line read (and scanned) before the piece that stopped
 };
 // The lines of the file into entries, and where the import stopped.
-ImportStop ImportLines(std::FILE* f, std::vector<CKmdDate>& entries);
+ImportStop ImportLines(const std::string& bytes, std::vector<CKmdDate>& entries);
 } // namespace
 
 bool CKmdDataFile::ImportText(const char* path) {
@@ -271,12 +268,25 @@ bool CKmdDataFile::ImportText(const char* path) {
     std::vector<CKmdDate> imported;
     ImportStop stop;
     bool complete = true;
+    bool readError = false;
     try {
-        stop = ImportLines(f, imported);
+        std::string bytes;
+        char chunk[65536];
+        std::size_t got;
+        while ((got = std::fread(chunk, 1, sizeof chunk, f)) > 0)
+            bytes.append(chunk, got);
+        readError = std::ferror(f) != 0;
+        // Today's Notepad saves UTF-8; the importer reads code page 932.
+        LegacyTextToCp932(bytes);
+        stop = ImportLines(bytes, imported);
     } catch (const std::exception&) {
         complete = false;
     }
     std::fclose(f);
+    if (readError) {
+        loadFailure = LOAD_UNREADABLE;
+        return false;
+    }
     if (!complete) {
         loadFailure = LOAD_TOO_LARGE;
         return false;
@@ -290,9 +300,9 @@ bool CKmdDataFile::ImportText(const char* path) {
 }
 
 namespace {
-ImportStop ImportLines(std::FILE* f, std::vector<CKmdDate>& entries) {
+ImportStop ImportLines(const std::string& bytes, std::vector<CKmdDate>& entries) {
     ImportStop stop;
-    CTextReader reader(f);
+    CTextReader reader(bytes);
     CLineScanner scanner;
     char line[LINE_BUFFER];
     unsigned lineNumber = 1; // of the file, whatever the pieces a long line is read in
