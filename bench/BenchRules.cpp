@@ -1,7 +1,8 @@
 #include "bench/BenchRules.h"
 
 #include "calendar/Calendar.h"
-#include "calendar/KmdHoliday.h"
+#include "calendar/Rules.h"
+#include "data/KmdHoliday.h"
 
 #include <cstdio>
 #include <cstring>
@@ -143,7 +144,7 @@ unsigned FirstParityDay(const Rule& r, unsigned year) {
         st.wMonth = 1;
         st.wDay = static_cast<WORD>(d);
         st.wDayOfWeek = static_cast<WORD>(DayOfWeek(year, 1, d));
-        if (e.Matches(st, none))
+        if (Matches(e.GetRule(), st, none))
             return d;
     }
     return 1;

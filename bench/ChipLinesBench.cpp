@@ -4,7 +4,7 @@
 #include "bench/BenchRules.h"
 
 #include "calendar/Calendar.h"
-#include "plugin/MemoString.h"
+#include "calendar/DayText.h"
 
 #include <benchmark/benchmark.h>
 
@@ -24,9 +24,7 @@ std::string Lines(const std::string& line, long n) {
 
 void Generate(benchmark::State& state, const std::string& chip) {
     for (auto _ : state) {
-        HLOCAL slot = nullptr;
-        benchmark::DoNotOptimize(MakeMemoString(chip.c_str(), kDate, &slot));
-        LocalFree(slot);
+        benchmark::DoNotOptimize(MakeDayText(chip.c_str(), kDate));
     }
     state.SetItemsProcessed(state.iterations() * state.range(0));
 }

@@ -4,10 +4,11 @@
 #include "bench/BenchRules.h"
 
 #include "calendar/Calendar.h"
-#include "calendar/KmdHoliday.h"
-#include "data/KmdDataFile.h"
+#include "calendar/DayText.h"
+#include "calendar/KmdDataFile.h"
+#include "calendar/Rules.h"
+#include "data/KmdHoliday.h"
 #include "platform/Clock.h"
-#include "plugin/MemoString.h"
 
 #include <benchmark/benchmark.h>
 
@@ -43,10 +44,9 @@ void BM_Generation(benchmark::State& state) {
     const std::string& path = MixedFile(static_cast<unsigned>(state.range(0)));
     std::size_t bytes = 0;
     for (auto _ : state) {
-        HLOCAL slot = nullptr;
-        bytes = static_cast<std::size_t>(MakeMemoString(path.c_str(), kDate, &slot));
-        benchmark::DoNotOptimize(slot);
-        LocalFree(slot);
+        const std::string text = MakeDayText(path.c_str(), kDate);
+        bytes = text.size();
+        benchmark::DoNotOptimize(text.data());
     }
     state.counters["text_bytes"] = static_cast<double>(bytes);
     state.SetItemsProcessed(state.iterations() * state.range(0));
@@ -93,7 +93,7 @@ void BM_MatchKind(benchmark::State& state) {
     for (auto _ : state)
         for (const SYSTEMTIME& day : days)
             for (const CKmdDate& e : entries)
-                applied += e.Matches(day, holidays);
+                applied += Matches(e.GetRule(), day, holidays);
     benchmark::DoNotOptimize(applied);
     state.SetLabel(RuleKindName(kind));
     state.SetItemsProcessed(state.iterations() * 31 * 1000);

@@ -5,7 +5,7 @@
 //   10,000 rows selected and deleted with 全て はい; paste of 10,000; last row to the top (with
 //   10,000 and 20,000 rows, the command alone and until the list is repainted)
 #include "DialogDriver.h"
-#include "data/KmdDataFile.h"
+#include "calendar/KmdDataFile.h"
 #include "editor/FindDialog.h"
 #include "editor/Resource.h"
 #include "editor/win32/MainWnd.h"

@@ -3,7 +3,6 @@
 file(GLOB KOYOMI_CORE_SOURCES CONFIGURE_DEPENDS
   ${CMAKE_SOURCE_DIR}/platform/*.cpp
   ${CMAKE_SOURCE_DIR}/data/*.cpp
-  ${CMAKE_SOURCE_DIR}/calendar/*.cpp
-  ${CMAKE_SOURCE_DIR}/plugin/Memo*.cpp)
+  ${CMAKE_SOURCE_DIR}/calendar/*.cpp)
 add_library(koyomicore STATIC ${KOYOMI_CORE_SOURCES})
 target_link_libraries(koyomicore PUBLIC koyomi_options)

@@ -1,6 +1,6 @@
 // The editor's backup step before a save: one generation, the path up to its last "." in
 // the file-name part followed by "bak".
-#include "data/KmdDataFile.h"
+#include "data/KmdEntryFile.h"
 
 #include "platform/Files.h"
 #include "platform/Platform.h"

@@ -114,3 +114,14 @@ bool CKmdDate::Unpack(const unsigned char* in, std::size_t size) {
     std::memcpy(name, in + PACKED_NAME_OFFSET, sizeof name);
     return true;
 }
+
+KmdRule CKmdDate::GetRule() const {
+    KmdRule r;
+    r.startMonth = GetStartMonth();
+    r.endMonth = GetEndMonth();
+    r.startDay = startDay;
+    r.endDay = endDay;
+    r.weekday = GetWeekday();
+    r.flags = flags;
+    return r;
+}

@@ -3,14 +3,13 @@
 
 #include "data/KmbLayout.h"
 #include "data/KmdDateFlags.h"
+#include "data/KmdRule.h"
 #include "platform/Platform.h"
 
 #include <cstddef>
 #include <cstdint>
 #include <iosfwd>
 #include <string>
-
-class CKmdHoliday;
 
 class CKmdDate {
 public:
@@ -59,13 +58,8 @@ public:
     // The record's bytes appended to `out`.
     void WriteTo(std::string& out) const;
 
-    // Evaluation for one date against the holiday table.
-    bool Matches(const SYSTEMTIME& date, const CKmdHoliday& holidays) const;
-    bool EffectiveDate(const SYSTEMTIME& date, SYSTEMTIME& cand, const CKmdHoliday& holidays) const;
-    bool NominalDate(const SYSTEMTIME& date, SYSTEMTIME& cand) const;
-    void DateInMonth(const SYSTEMTIME& date, SYSTEMTIME& cand) const;
-    static bool IsOffDay(bool saturdayOff, unsigned year, unsigned month, unsigned day,
-                         const CKmdHoliday& holidays);
+    // The fields matching reads, as a record's bytes give them.
+    KmdRule GetRule() const;
 
 private:
     std::uint8_t months;   // start month in bits 4-7, end month in bits 0-3

@@ -1,5 +1,5 @@
 // The legacy text data file: one entry per line, eight fields, "#" comments.
-#include "data/KmdDataFile.h"
+#include "data/KmdEntryFile.h"
 
 #include "data/LegacyText.h"
 #include "platform/Files.h"
@@ -20,7 +20,7 @@ constexpr int LINE_BUFFER = 1024;
 // LF is dropped and a 0x1A byte ends the file.
 class CTextReader {
 public:
-    explicit CTextReader(const std::string& bytes) : text(bytes) {}
+    CTextReader(const unsigned char* bytes, std::size_t size) : p(bytes), n(size) {}
 
     // As fgets with a buffer of `size`: at most size - 1 bytes up to and including a line
     // feed, then a NUL. Returns the bytes read, 0 at the end of the file. `sawLineFeed` tells
@@ -46,17 +46,20 @@ private:
     int Get() {
         if (ended)
             return EOF;
-        const int c = at < text.size() ? static_cast<unsigned char>(text[at++]) : EOF;
-        if (c == 0x1A || c == EOF) {
+        if (at == n || p[at] == 0x1A) {
             ended = true;
             return EOF;
         }
-        if (c == '\r' && at < text.size() && text[at] == '\n')
-            return text[at++];
+        const int c = p[at++];
+        if (c == '\r' && at < n && p[at] == '\n') {
+            ++at;
+            return '\n';
+        }
         return c;
     }
 
-    const std::string& text;
+    const unsigned char* p;
+    std::size_t n;
     std::size_t at = 0;
     bool ended = false;
 };
@@ -249,45 +252,39 @@ struct ImportStop {
     unsigned offset = 0; // bytes of that line read (and scanned) before the piece that stopped
 };
 // The lines of the file into entries, and where the import stopped.
-ImportStop ImportLines(const std::string& bytes, std::vector<CKmdDate>& entries);
+ImportStop ImportLines(const unsigned char* bytes, std::size_t size,
+                       std::vector<CKmdDate>& entries);
 } // namespace
 
-bool CKmdDataFile::ImportText(const char* path) {
+bool CKmdEntryFile::ImportText(const char* path) {
     // A folder opens for reading natively and would import as an empty file; a device or a
     // FIFO would never end.
     OpenFailure opened;
-    std::FILE* f = OpenRegularFile(path, &opened);
-    if (!f) {
+    CFileBytes bytes;
+    if (!bytes.Load(path, &opened)) {
         loadFailure = opened == OPEN_MISSING       ? LOAD_MISSING
                       : opened == OPEN_NOT_REGULAR ? LOAD_NOT_REGULAR
+                      : opened == OPEN_NO_MEMORY   ? LOAD_TOO_LARGE
                                                    : LOAD_UNREADABLE;
         return false;
     }
+    return ImportTextBytes(bytes.Data(), bytes.Size());
+}
+
+bool CKmdEntryFile::ImportTextBytes(const unsigned char* bytes, std::size_t size) {
     // Imported aside and swapped in at the end, so that running out of memory on a huge
     // file leaves the list as it was.
     std::vector<CKmdDate> imported;
     ImportStop stop;
-    bool complete = true;
-    bool readError = false;
     try {
-        std::string bytes;
-        char chunk[65536];
-        std::size_t got;
-        while ((got = std::fread(chunk, 1, sizeof chunk, f)) > 0)
-            bytes.append(chunk, got);
-        readError = std::ferror(f) != 0;
-        // Today's Notepad saves UTF-8; the importer reads code page 932.
-        LegacyTextToCp932(bytes);
-        stop = ImportLines(bytes, imported);
+        // Today's Notepad saves UTF-8; the lines are read in code page 932.
+        std::string cp932;
+        if (LegacyTextToCp932(bytes, size, cp932))
+            stop = ImportLines(reinterpret_cast<const unsigned char*>(cp932.data()), cp932.size(),
+                               imported);
+        else
+            stop = ImportLines(bytes, size, imported);
     } catch (const std::exception&) {
-        complete = false;
-    }
-    std::fclose(f);
-    if (readError) {
-        loadFailure = LOAD_UNREADABLE;
-        return false;
-    }
-    if (!complete) {
         loadFailure = LOAD_TOO_LARGE;
         return false;
     }
@@ -295,14 +292,16 @@ bool CKmdDataFile::ImportText(const char* path) {
     entries.swap(imported);
     importStopLine = stop.line;
     importStopOffset = stop.offset;
-    MarkHolidays(0);
+    recordsPromised = recordsWhole = 0;
+    OnEntriesAdded(0);
     return true;
 }
 
 namespace {
-ImportStop ImportLines(const std::string& bytes, std::vector<CKmdDate>& entries) {
+ImportStop ImportLines(const unsigned char* bytes, std::size_t size,
+                       std::vector<CKmdDate>& entries) {
     ImportStop stop;
-    CTextReader reader(bytes);
+    CTextReader reader(bytes, size);
     CLineScanner scanner;
     char line[LINE_BUFFER];
     unsigned lineNumber = 1; // of the file, whatever the pieces a long line is read in

@@ -2,7 +2,7 @@
 // RemoveAt move the whole rest of the list each time.
 #pragma once
 
-#include "data/KmdDataFile.h"
+#include "calendar/KmdDataFile.h"
 
 #include <vector>
 

@@ -3,7 +3,7 @@
 // IMainView; the Win32 main window translates messages into these calls.
 #pragma once
 
-#include "data/KmdDataFile.h"
+#include "calendar/KmdDataFile.h"
 #include "editor/MainView.h"
 
 #include <string>

@@ -6,28 +6,6 @@
 #include <cstdio>
 #include <cstring>
 
-namespace {
-// The path's extension in lower case: from the last "." to the end, the whole path when it
-// holds none. A "." is never the second byte of a double-byte character, so the search for it
-// needs no walk; the lowering skips second bytes, which may look like capitals.
-std::string LowerExtension(const std::string& path) {
-    const std::size_t dot = path.rfind('.');
-    std::string ext = dot == std::string::npos ? path : path.substr(dot);
-    for (std::size_t i = 0; i < ext.size(); ++i) {
-        const unsigned char c = static_cast<unsigned char>(ext[i]);
-        if (IsLeadByte(c) && i + 1 < ext.size())
-            ++i;
-        else if (c >= 'A' && c <= 'Z')
-            ext[i] = static_cast<char>(c - 'A' + 'a');
-    }
-    return ext;
-}
-
-bool IsLegacyName(const std::string& name) {
-    return LowerExtension(name) == ".kmd";
-}
-} // namespace
-
 void CMainDialog::Open() {
     view.EnableButton(IDC_OPEN, false);
     if (modified && view.Message("表示中のデータは変更されています。\n破棄してもよろしいですか？",
@@ -43,8 +21,8 @@ void CMainDialog::Open() {
     }
     fileName = name;
 
-    const bool legacy = IsLegacyName(path);
-    const bool ok = legacy ? dataFile.ImportText(path.c_str()) : dataFile.Read(path.c_str());
+    bool legacy = false;
+    const bool ok = OpenDataFile(dataFile, path.c_str(), &legacy);
     if (ok) {
         SetModified(false);
         RefillList();
@@ -67,12 +45,21 @@ void CMainDialog::Open() {
                       static_cast<int>(dataFile.GetImportStopLine()));
         view.Message(text, MK_WARNING);
     }
+    // A binary file cut short: what it held is shown, but a save would make the loss final.
+    if (!legacy && dataFile.GetRecordsWhole() < dataFile.GetRecordsPromised()) {
+        char text[200];
+        std::snprintf(text, sizeof text,
+                      "%lu件のうち%d件を読み込みました。\nファイルが壊れている可能性があります。",
+                      static_cast<unsigned long>(dataFile.GetRecordsPromised()),
+                      dataFile.GetCount());
+        view.Message(text, MK_WARNING);
+    }
 }
 
 std::string CMainDialog::ProposedSaveName() const {
     // Saving the binary format under a .kmd name would make a file the editor then opens as
     // legacy text.
-    if (IsLegacyName(fileName))
+    if (IsLegacyName(fileName.c_str()))
         return fileName.substr(0, fileName.size() - 4) + ".kmb";
     return fileName;
 }

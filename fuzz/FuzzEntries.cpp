@@ -1,8 +1,8 @@
 #include "fuzz/FuzzEntries.h"
 
 #include "calendar/Calendar.h"
-#include "data/KmdDataFile.h"
-#include "plugin/MemoString.h"
+#include "calendar/DayText.h"
+#include "calendar/KmdDataFile.h"
 
 #include <cstdio>
 #include <cstring>
@@ -59,17 +59,20 @@ bool NamesFit(const CKmdDataFile& file) {
     return true;
 }
 
+bool ReadBack(const std::string& bytes, CKmdDataFile& into) {
+    return into.ReadBytes(reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size());
+}
+
 // Saving what was loaded and reading it back gives the same entries, and saving those again
 // the same bytes.
-bool RoundTrips(const CKmdDataFile& file, const std::string& scratch) {
-    const std::string out = scratch + "/fuzz-out.kmb", again = scratch + "/fuzz-again.kmb";
+bool RoundTrips(const CKmdDataFile& file) {
+    std::string out, again;
     CKmdDataFile back, twice;
-    if (!file.Write(out.c_str()) || !back.Read(out.c_str()))
+    if (!file.WriteBytes(out) || !ReadBack(out, back))
         return false;
-    if (Images(back) != Images(file, 0, true) || !back.Write(again.c_str()) ||
-        !twice.Read(again.c_str()))
+    if (Images(back) != Images(file, 0, true) || !back.WriteBytes(again) || !ReadBack(again, twice))
         return false;
-    return Images(twice) == Images(back);
+    return again == out && Images(twice) == Images(back);
 }
 
 // Entries the import builds went through the setters: every field is in range.
@@ -91,10 +94,7 @@ bool InSetterRanges(const CKmdDataFile& file) {
 }
 } // namespace
 
-bool FuzzDataFileInput(const unsigned char* data, std::size_t size, const std::string& scratch) {
-    const std::string in = scratch + "/fuzz-in.kmb";
-    if (!Store(in, data, size))
-        return true; // nothing to test without the file
+bool FuzzDataFileInput(const unsigned char* data, std::size_t size) {
     const bool header = size >= 8 && data[0] == 0 && data[1] == 0 && data[2] == 2 && data[3] == 0;
 
     CKmdDataFile read;
@@ -102,7 +102,7 @@ bool FuzzDataFileInput(const unsigned char* data, std::size_t size, const std::s
     held.SetName("held");
     read.Add(held);
     const std::string before = Images(read);
-    const bool ok = read.Read(in.c_str());
+    const bool ok = read.ReadBytes(data, size);
     if (ok != header)
         return false;
     if (!ok)
@@ -110,29 +110,27 @@ bool FuzzDataFileInput(const unsigned char* data, std::size_t size, const std::s
     // Records never outnumber what the bytes hold (8 at least each), plus the one cut short.
     if (static_cast<std::size_t>(read.GetCount()) > (size - 8) / 8 + 1 || !NamesFit(read))
         return false;
-    if (!RoundTrips(read, scratch))
+    if (!RoundTrips(read))
         return false;
 
     // Append gives the same records after those held, twice over, and the same holidays.
     CKmdDataFile appended, fresh;
     appended.Add(held);
-    if (!appended.Append(in.c_str()) || !appended.Append(in.c_str()) || !fresh.Append(in.c_str()))
+    if (!appended.AppendBytes(data, size) || !appended.AppendBytes(data, size) ||
+        !fresh.AppendBytes(data, size))
         return false;
     const std::string records = Images(read);
     return Images(appended) == before + records + records && Images(fresh) == records &&
            SameHolidays(fresh, read);
 }
 
-bool FuzzImportInput(const unsigned char* data, std::size_t size, const std::string& scratch) {
-    const std::string in = scratch + "/fuzz-in.kmd";
-    if (!Store(in, data, size))
-        return true;
+bool FuzzImportInput(const unsigned char* data, std::size_t size) {
     CKmdDataFile file;
     CKmdDate held;
     held.SetName("held");
     file.Add(held);
-    if (!file.ImportText(in.c_str()))
-        return false; // an existing file always imports
+    if (!file.ImportTextBytes(data, size))
+        return false; // bytes always import
     std::size_t lines = 1;
     for (std::size_t i = 0; i < size; ++i)
         lines += data[i] == '\n';
@@ -141,11 +139,11 @@ bool FuzzImportInput(const unsigned char* data, std::size_t size, const std::str
     if (static_cast<std::size_t>(file.GetCount()) > size / 15 + 1 ||
         file.GetImportStopLine() > lines)
         return false;
-    if (!NamesFit(file) || !InSetterRanges(file) || !RoundTrips(file, scratch))
+    if (!NamesFit(file) || !InSetterRanges(file) || !RoundTrips(file))
         return false;
     // Importing the same file again gives the same result.
     CKmdDataFile again;
-    return again.ImportText(in.c_str()) && Images(again) == Images(file) &&
+    return again.ImportTextBytes(data, size) && Images(again) == Images(file) &&
            again.GetImportStopLine() == file.GetImportStopLine();
 }
 
@@ -165,16 +163,9 @@ std::string TakePart(const unsigned char*& p, const unsigned char* end) {
 
 std::string Generate(const std::string& chip, const SYSTEMTIME& date,
                      std::vector<SkippedFile>* skipped, int& length) {
-    HLOCAL slot = nullptr;
-    length = MakeMemoString(chip.c_str(), date, &slot, skipped);
-    std::string text;
-    if (slot) {
-        if (const char* p = static_cast<const char*>(LocalLock(slot))) {
-            text.assign(p, strnlen(p, LocalSize(slot)));
-            LocalUnlock(slot);
-        }
-        LocalFree(slot);
-    }
+    const std::string text = MakeDayText(chip.c_str(), date, skipped);
+    // As the host is told: the text up to its first NUL.
+    length = static_cast<int>(strnlen(text.c_str(), text.size()));
     return text;
 }
 } // namespace

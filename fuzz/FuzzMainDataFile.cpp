@@ -4,7 +4,7 @@
 #include <cstdint>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    if (!FuzzDataFileInput(data, size, "."))
+    if (!FuzzDataFileInput(data, size))
         __builtin_trap();
     return 0;
 }

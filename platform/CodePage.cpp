@@ -79,16 +79,16 @@ bool ConvertOne(const char* p, std::size_t n, std::string& out) {
 #endif
 } // namespace
 
-bool Utf8ToCp932(const std::string& utf8, std::string& cp932) {
+bool Utf8ToCp932(const char* utf8, std::size_t size, std::string& cp932) {
     cp932.clear();
-    cp932.reserve(utf8.size());
+    cp932.reserve(size);
     bool whole = true;
-    const unsigned char* p = reinterpret_cast<const unsigned char*>(utf8.data());
-    for (std::size_t i = 0; i < utf8.size();) {
-        const std::size_t len = Utf8CharLength(p + i, utf8.size() - i);
+    const unsigned char* p = reinterpret_cast<const unsigned char*>(utf8);
+    for (std::size_t i = 0; i < size;) {
+        const std::size_t len = Utf8CharLength(p + i, size - i);
         if (len == 1) {
             cp932 += utf8[i];
-        } else if (len == 0 || !ConvertOne(utf8.data() + i, len, cp932)) {
+        } else if (len == 0 || !ConvertOne(utf8 + i, len, cp932)) {
             cp932 += '?';
             whole = false;
         }
@@ -97,19 +97,30 @@ bool Utf8ToCp932(const std::string& utf8, std::string& cp932) {
     return whole;
 }
 
-bool Cp932Decodes(const std::string& bytes) {
-    if (bytes.empty())
+bool Cp932Decodes(const char* bytes, std::size_t size) {
+    if (size == 0)
         return true;
 #ifdef _WIN32
-    return MultiByteToWideChar(932, MB_ERR_INVALID_CHARS, bytes.data(),
-                               static_cast<int>(bytes.size()), nullptr, 0) > 0;
+    // Checked in pieces that an int counts, each ending where a character ends.
+    while (size > 0) {
+        std::size_t piece = 0;
+        while (piece < size && piece < 0x10000000)
+            piece +=
+                IsLeadByte(static_cast<unsigned char>(bytes[piece])) && piece + 1 < size ? 2 : 1;
+        if (MultiByteToWideChar(932, MB_ERR_INVALID_CHARS, bytes, static_cast<int>(piece), nullptr,
+                                0) <= 0)
+            return false;
+        bytes += piece;
+        size -= piece;
+    }
+    return true;
 #else
     static iconv_t from = iconv_open("UTF-8", "CP932");
     if (from == reinterpret_cast<iconv_t>(-1))
         return false;
     iconv(from, nullptr, nullptr, nullptr, nullptr);
-    char* ip = const_cast<char*>(bytes.data());
-    std::size_t il = bytes.size();
+    char* ip = const_cast<char*>(bytes);
+    std::size_t il = size;
     while (il > 0) {
         char buf[4096];
         char* op = buf;

@@ -13,7 +13,7 @@ enum FileKind { FILE_MISSING, FILE_REGULAR, FILE_OTHER };
 // pipe). A path that cannot be looked at counts as missing.
 FileKind KindOfFile(const char* path);
 
-enum OpenFailure { OPEN_OK, OPEN_MISSING, OPEN_NOT_REGULAR, OPEN_UNREADABLE };
+enum OpenFailure { OPEN_OK, OPEN_MISSING, OPEN_NOT_REGULAR, OPEN_UNREADABLE, OPEN_NO_MEMORY };
 
 // A regular file open for reading. The type is checked on the opened file, so nothing swapped
 // in between is read, and opening never waits for a writer (a FIFO, a pipe's server).
@@ -33,12 +33,42 @@ public:
     std::FILE* ToStream();
 
 private:
+    friend class CFileBytes;
     void Close();
 #ifdef _WIN32
     void* handle = nullptr;
 #else
     int fd = -1;
 #endif
+};
+
+// The whole content of a regular file, for readers that parse bytes in memory. The file is
+// mapped where the system allows (no copy, and pages of a large file that are never looked at
+// are never read); otherwise it is read into memory, growing as the bytes arrive, since no
+// size the system states is trusted to size memory.
+class CFileBytes {
+public:
+    CFileBytes() = default;
+    ~CFileBytes();
+    CFileBytes(const CFileBytes&) = delete;
+    CFileBytes& operator=(const CFileBytes&) = delete;
+    CFileBytes(CFileBytes&& other) noexcept;
+    CFileBytes& operator=(CFileBytes&& other) noexcept;
+
+    // False, with the reason in *why when given, unless path is a regular file whose bytes
+    // could all be had (OPEN_UNREADABLE for a read error, OPEN_NO_MEMORY when the bytes do
+    // not fit in memory). Never throws.
+    bool Load(const char* path, OpenFailure* why = nullptr);
+    const unsigned char* Data() const { return data; }
+    std::size_t Size() const { return size; }
+
+private:
+    void Release();
+
+    const unsigned char* data = nullptr;
+    std::size_t size = 0;
+    bool mapped = false;
+    std::string copy; // the bytes, when they were read rather than mapped
 };
 
 // Opens path as a stdio stream for binary reading when it is a regular file; null otherwise,

@@ -13,7 +13,6 @@ typedef char CHAR;
 typedef char* LPSTR;
 typedef const char* LPCSTR;
 typedef std::size_t SIZE_T;
-typedef void* HLOCAL;
 
 #ifndef TRUE
 #define TRUE 1
@@ -30,18 +29,6 @@ struct SYSTEMTIME {
     WORD wSecond;
     WORD wMilliseconds;
 };
-
-#define LMEM_MOVEABLE 0x0002
-#define LMEM_ZEROINIT 0x0040
-
-// Local memory blocks: a handle to a block with a size and a lock count. Growing keeps the
-// content; LMEM_ZEROINIT zero-fills new bytes.
-HLOCAL LocalAlloc(UINT flags, SIZE_T bytes);
-HLOCAL LocalReAlloc(HLOCAL mem, SIZE_T bytes, UINT flags);
-void* LocalLock(HLOCAL mem);
-BOOL LocalUnlock(HLOCAL mem);
-SIZE_T LocalSize(HLOCAL mem);
-HLOCAL LocalFree(HLOCAL mem);
 
 void GetLocalTime(SYSTEMTIME* st);
 

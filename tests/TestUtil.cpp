@@ -55,6 +55,8 @@ void RemoveTree(const std::string& dir) {
 #endif
 }
 
+} // namespace
+
 void MakeDir(const std::string& dir) {
 #ifdef _WIN32
     _mkdir(dir.c_str());
@@ -62,7 +64,6 @@ void MakeDir(const std::string& dir) {
     mkdir(dir.c_str(), 0755);
 #endif
 }
-} // namespace
 
 std::string FreshDir(const std::string& name) {
     std::string dir = "tmp_" + name;

@@ -7,6 +7,7 @@
 
 // A fresh, empty directory below the working directory; paths use "/" (Windows accepts it).
 std::string FreshDir(const std::string& name);
+void MakeDir(const std::string& dir);
 void WriteBytes(const std::string& path, const std::string& bytes);
 std::string ReadBytes(const std::string& path);
 bool Exists(const std::string& path);

@@ -1,8 +1,8 @@
 // The holiday table: Mark and IsHoliday, and MarkHolidays for every entry type, checked in
 // years of both lengths and several first weekdays against a day-by-day walk of the year.
 #include "EntryUtil.h"
-#include "calendar/KmdHoliday.h"
-#include "data/KmdDataFile.h"
+#include "calendar/KmdDataFile.h"
+#include "data/KmdHoliday.h"
 #include "platform/Clock.h"
 
 #include <gtest/gtest.h>

@@ -2,6 +2,7 @@
 // wide sweep of field values (foreign ones included). The definition walks the calendar with
 // its own day count and never calls the calendar functions under test.
 #include "MatchingTestUtil.h"
+#include "calendar/Rules.h"
 
 #include <gtest/gtest.h>
 
@@ -149,7 +150,7 @@ TEST(MatchesCrossCheck, RulesWithoutMovesOverSixYears) {
             st.wDay = static_cast<WORD>(r.d);
             st.wDayOfWeek = static_cast<WORD>(r.dow);
             const bool want = Expected(c.months, c.sd, c.ed, c.wd, c.flags, r);
-            ASSERT_EQ(want, e.Matches(st, holidays))
+            ASSERT_EQ(want, Matches(e.GetRule(), st, holidays))
                 << "months " << c.months << " sd " << c.sd << " ed " << c.ed << " wd " << c.wd
                 << " flags 0x" << std::hex << c.flags << std::dec << " on " << r.y << "-" << r.m
                 << "-" << r.d;

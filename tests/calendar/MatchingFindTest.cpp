@@ -1,7 +1,7 @@
 // The matching iteration over a data file's entries.
 #include "MatchingTestUtil.h"
 
-#include "data/KmdDataFile.h"
+#include "calendar/KmdDataFile.h"
 
 #include <gtest/gtest.h>
 

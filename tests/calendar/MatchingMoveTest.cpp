@@ -1,6 +1,7 @@
 // Moves off Sundays, Saturdays and holidays, checked against real calendars:
 // April 2026 begins on a Wednesday, January 2026 on a Thursday, September 2026 on a Tuesday.
 #include "MatchingTestUtil.h"
+#include "calendar/Rules.h"
 
 #include <gtest/gtest.h>
 
@@ -65,20 +66,20 @@ TEST(OrdinaryMove, AcrossTheYearsEndTheMonthAndDayCount) {
     const CKmdDate e = RawEntry(M(12), 31, 0, 0, DT_DAY | DF_SHIFT_SUN_HOL | DF_SHIFT_LATER);
     // 31 December 2023 is a Sunday: the candidate becomes 1 January, so the entry applies on
     // 1 January 2023, not on 31 December.
-    EXPECT_TRUE(e.Matches(MakeDate(2023, 1, 1), CKmdHoliday()));
-    EXPECT_FALSE(e.Matches(MakeDate(2023, 12, 31), CKmdHoliday()));
+    EXPECT_TRUE(Matches(e.GetRule(), MakeDate(2023, 1, 1), CKmdHoliday()));
+    EXPECT_FALSE(Matches(e.GetRule(), MakeDate(2023, 12, 31), CKmdHoliday()));
     SYSTEMTIME cand;
-    ASSERT_TRUE(e.EffectiveDate(MakeDate(2023, 6, 1), cand, CKmdHoliday()));
+    ASSERT_TRUE(EffectiveDate(e.GetRule(), MakeDate(2023, 6, 1), cand, CKmdHoliday()));
     EXPECT_EQ(1, cand.wMonth);
     EXPECT_EQ(1, cand.wDay);
     EXPECT_EQ(1, cand.wDayOfWeek); // Monday, 1 January 2024
     // 2024 ends on a Tuesday.
-    EXPECT_TRUE(e.Matches(MakeDate(2024, 12, 31), CKmdHoliday()));
-    EXPECT_FALSE(e.Matches(MakeDate(2024, 1, 1), CKmdHoliday()));
+    EXPECT_TRUE(Matches(e.GetRule(), MakeDate(2024, 12, 31), CKmdHoliday()));
+    EXPECT_FALSE(Matches(e.GetRule(), MakeDate(2024, 1, 1), CKmdHoliday()));
     // Backwards over the new year: 1 January 2023 (Sunday) to 31 December.
     const CKmdDate back = RawEntry(M(1), 1, 0, 0, DT_DAY | DF_SHIFT_SUN_HOL);
-    EXPECT_TRUE(back.Matches(MakeDate(2023, 12, 31), CKmdHoliday()));
-    EXPECT_FALSE(back.Matches(MakeDate(2023, 1, 1), CKmdHoliday()));
+    EXPECT_TRUE(Matches(back.GetRule(), MakeDate(2023, 12, 31), CKmdHoliday()));
+    EXPECT_FALSE(Matches(back.GetRule(), MakeDate(2023, 1, 1), CKmdHoliday()));
 }
 
 TEST(OrdinaryMove, WeeklyRuleStaysInItsBlock) {
@@ -126,13 +127,13 @@ TEST(OrdinaryMove, BoundedToAYearOfSteps) {
     SYSTEMTIME cand;
     // 28 February 2023 to 29 February 2024: 366 steps, still allowed.
     const CKmdDate ok = RawEntry(M(2), 28, 0, 0, DT_DAY | DF_SHIFT_SUN_HOL | DF_SHIFT_LATER);
-    ASSERT_TRUE(ok.EffectiveDate(MakeDate(2023, 5, 5), cand, h));
+    ASSERT_TRUE(EffectiveDate(ok.GetRule(), MakeDate(2023, 5, 5), cand, h));
     EXPECT_EQ(2, cand.wMonth);
     EXPECT_EQ(29, cand.wDay);
     EXPECT_EQ(4, cand.wDayOfWeek); // Thursday
     // One day earlier needs 367: the entry does not apply.
     const CKmdDate tooFar = RawEntry(M(2), 27, 0, 0, DT_DAY | DF_SHIFT_SUN_HOL | DF_SHIFT_LATER);
-    EXPECT_FALSE(tooFar.EffectiveDate(MakeDate(2023, 5, 5), cand, h));
+    EXPECT_FALSE(EffectiveDate(tooFar.GetRule(), MakeDate(2023, 5, 5), cand, h));
     // A table that makes every day off: no move ends, and nothing applies.
     CKmdHoliday all;
     for (unsigned m = 1; m <= 12; ++m)
@@ -146,12 +147,12 @@ TEST(OrdinaryMove, BoundedToAYearOfSteps) {
 
 TEST(IsOffDay, SundaysAlwaysSaturdaysOnRequestHolidaysByTable) {
     const CKmdHoliday h = Holidays({{5, 5}});
-    EXPECT_TRUE(CKmdDate::IsOffDay(false, 2026, 5, 3, h));  // Sunday
-    EXPECT_FALSE(CKmdDate::IsOffDay(false, 2026, 5, 2, h)); // Saturday
-    EXPECT_TRUE(CKmdDate::IsOffDay(true, 2026, 5, 2, h));
-    EXPECT_TRUE(CKmdDate::IsOffDay(false, 2026, 5, 5, h)); // Tuesday, in the table
-    EXPECT_TRUE(CKmdDate::IsOffDay(false, 2031, 5, 5, h)); // the table has no year
-    EXPECT_FALSE(CKmdDate::IsOffDay(false, 2026, 5, 6, h));
-    EXPECT_FALSE(CKmdDate::IsOffDay(true, 2026, 0, 5, h));
-    EXPECT_FALSE(CKmdDate::IsOffDay(true, 2026, 13, 5, h));
+    EXPECT_TRUE(IsOffDay(false, 2026, 5, 3, h));  // Sunday
+    EXPECT_FALSE(IsOffDay(false, 2026, 5, 2, h)); // Saturday
+    EXPECT_TRUE(IsOffDay(true, 2026, 5, 2, h));
+    EXPECT_TRUE(IsOffDay(false, 2026, 5, 5, h)); // Tuesday, in the table
+    EXPECT_TRUE(IsOffDay(false, 2031, 5, 5, h)); // the table has no year
+    EXPECT_FALSE(IsOffDay(false, 2026, 5, 6, h));
+    EXPECT_FALSE(IsOffDay(true, 2026, 0, 5, h));
+    EXPECT_FALSE(IsOffDay(true, 2026, 13, 5, h));
 }

@@ -1,5 +1,6 @@
 // Each rule type against real calendars, and the fields no rule can use.
 #include "MatchingTestUtil.h"
+#include "calendar/Rules.h"
 
 #include <gtest/gtest.h>
 
@@ -153,11 +154,12 @@ TEST(UnusableFields, DatesOutsideTheCalendarMatchNothing) {
     SYSTEMTIME bad = MakeDate(2026, 5, 1);
     bad.wMonth = 13;
     const CKmdDate every = RawEntry(M(1) | 12, 1, 31, 0, DT_PERIOD);
-    EXPECT_FALSE(every.Matches(bad, CKmdHoliday()));
+    EXPECT_FALSE(Matches(every.GetRule(), bad, CKmdHoliday()));
     bad.wMonth = 0;
-    EXPECT_FALSE(RawEntry(0, 0, 0, 0, DT_MONTHLY | DF_LAST).Matches(bad, CKmdHoliday()));
+    EXPECT_FALSE(Matches(RawEntry(0, 0, 0, 0, DT_MONTHLY | DF_LAST).GetRule(), bad, CKmdHoliday()));
     SYSTEMTIME zero = MakeDate(2026, 5, 1);
     zero.wDay = 0;
-    EXPECT_FALSE(RawEntry(0, 0, 0, 6, DT_WEEKLY).Matches(zero, CKmdHoliday()));
-    EXPECT_TRUE(RawEntry(0, 0, 0, 6, DT_WEEKLY).Matches(MakeDate(2026, 5, 1), CKmdHoliday()));
+    EXPECT_FALSE(Matches(RawEntry(0, 0, 0, 6, DT_WEEKLY).GetRule(), zero, CKmdHoliday()));
+    EXPECT_TRUE(
+        Matches(RawEntry(0, 0, 0, 6, DT_WEEKLY).GetRule(), MakeDate(2026, 5, 1), CKmdHoliday()));
 }

@@ -3,8 +3,9 @@
 
 #include "EntryUtil.h"
 #include "calendar/Calendar.h"
-#include "calendar/KmdHoliday.h"
+#include "calendar/Rules.h"
 #include "data/KmdDate.h"
+#include "data/KmdHoliday.h"
 
 #include <cstdint>
 #include <initializer_list>
@@ -31,7 +32,7 @@ inline std::vector<unsigned> Applying(const CKmdDate& e, unsigned y, unsigned m,
                                       const CKmdHoliday& h = CKmdHoliday()) {
     std::vector<unsigned> days;
     for (unsigned d = 1; d <= DaysInMonth(y, m); ++d)
-        if (e.Matches(MakeDate(y, m, d), h))
+        if (Matches(e.GetRule(), MakeDate(y, m, d), h))
             days.push_back(d);
     return days;
 }

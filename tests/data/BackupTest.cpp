@@ -1,7 +1,7 @@
 // The backup step before a save: one generation, named from the file-name part only.
 #include "KmbBuilder.h"
 #include "TestUtil.h"
-#include "data/KmdDataFile.h"
+#include "calendar/KmdDataFile.h"
 
 #include <gtest/gtest.h>
 

@@ -3,7 +3,7 @@
 
 #include "EntryUtil.h"
 #include "KmbBuilder.h"
-#include "data/KmdDataFile.h"
+#include "calendar/KmdDataFile.h"
 
 #include <cstdint>
 #include <string>

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -14,18 +15,16 @@ std::vector<std::string> Seeds(const std::string& target) {
 }
 
 void RunSeeds(const std::string& target,
-              bool (*entry)(const unsigned char*, std::size_t, const std::string&)) {
-    const std::string scratch = FreshDir("fuzz_" + target);
+              const std::function<bool(const unsigned char*, std::size_t)>& entry) {
     const std::vector<std::string> seeds = Seeds(target);
     EXPECT_GE(seeds.size(), 3u) << "seed corpus of " << target << " not found";
     for (const std::string& seed : seeds) {
         const std::string bytes = ReadBytes(seed);
-        EXPECT_TRUE(
-            entry(reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size(), scratch))
+        EXPECT_TRUE(entry(reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size()))
             << seed;
         // Every cut of the seed as well: the damaged files the fuzzer reaches first.
         for (std::size_t n = 0; n < bytes.size() && n < 300; n += n < 64 ? 1 : 13)
-            EXPECT_TRUE(entry(reinterpret_cast<const unsigned char*>(bytes.data()), n, scratch))
+            EXPECT_TRUE(entry(reinterpret_cast<const unsigned char*>(bytes.data()), n))
                 << seed << " cut at " << n;
     }
 }
@@ -40,5 +39,8 @@ TEST(FuzzSeeds, LegacyImport) {
 }
 
 TEST(FuzzSeeds, DayText) {
-    RunSeeds("daytext", FuzzDayTextInput);
+    const std::string scratch = FreshDir("fuzz_daytext");
+    RunSeeds("daytext", [&](const unsigned char* data, std::size_t size) {
+        return FuzzDayTextInput(data, size, scratch);
+    });
 }

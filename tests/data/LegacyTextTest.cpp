@@ -1,7 +1,6 @@
-// Legacy text files in code page 932 and in the UTF-8 today's Notepad writes, through the real
-// import: the name each file's one entry gets, as code page 932 bytes.
-#include "TestUtil.h"
-#include "data/KmdDataFile.h"
+// Legacy text files in code page 932 and in the UTF-8 today's Notepad writes, through the
+// importer: the name each file's one entry gets, as code page 932 bytes.
+#include "data/KmdEntryFile.h"
 
 #include <gtest/gtest.h>
 
@@ -26,13 +25,12 @@ TEST(LegacyText, NamesOfCp932AndUtf8FilesImportAsCp932) {
         {"code page 932 that is no UTF-8", u8"# 種別\r\n", "給料日", "給料日"},
         {"invalid UTF-8 after a BOM, one ? a byte", bom, "a\xFF\xE3\x81z", "a???z"},
     };
-    const std::string dir = FreshDir("legacy_text");
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
-        const std::string path = dir + "/case.kmd";
-        WriteBytes(path, c.before + "0 1 1 0 0 0 0 " + c.name + "\r\n");
-        CKmdDataFile file;
-        ASSERT_TRUE(file.ImportText(path.c_str()));
+        const std::string text = c.before + "0 1 1 0 0 0 0 " + c.name + "\r\n";
+        CKmdEntryFile file;
+        ASSERT_TRUE(
+            file.ImportTextBytes(reinterpret_cast<const unsigned char*>(text.data()), text.size()));
         EXPECT_EQ(0u, file.GetImportStopLine());
         ASSERT_EQ(1, file.GetCount());
         CKmdDate e;

@@ -1,7 +1,7 @@
 // A write that fails after the open (a full disk, as the file-size limit makes it) must say
 // so and leave the target as it was.
 #include "TestUtil.h"
-#include "data/KmdDataFile.h"
+#include "calendar/KmdDataFile.h"
 
 #include <gtest/gtest.h>
 

@@ -4,7 +4,7 @@
 #include "EntryUtil.h"
 #include "FakeMainView.h"
 #include "TestUtil.h"
-#include "data/KmdDataFile.h"
+#include "calendar/KmdDataFile.h"
 #include "data/RowText.h"
 #include "editor/MainDialog.h"
 #include "editor/Resource.h"

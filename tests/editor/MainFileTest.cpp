@@ -28,10 +28,12 @@ TEST_F(EditorTest, OpenPicksTheReaderByTheExtensionOnly) {
         bool textInside;
         bool opens;
     } cases[] = {
-        {"a.kmd", true, true},      {"b.KMD", true, true},      {"c.Kmd", true, true},
-        {"d.kmb", false, true},     {"e.kmd.bak", false, true}, {"noext", false, true},
-        {"f.kmd.bak", true, false}, {"g.kmb", true, false},     {"h.txt", false, true},
+        {"a.kmd", true, true},        {"b.KMD", true, true},      {"c.Kmd", true, true},
+        {"d.kmb", false, true},       {"e.kmd.bak", false, true}, {"noext", false, true},
+        {"f.kmd.bak", true, false},   {"g.kmb", true, false},     {"h.txt", false, true},
+        {"i.kmd/plain", false, true}, // a dot in a folder name is no extension
     };
+    MakeDir(dir + "/i.kmd");
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         Reset();
@@ -141,6 +143,22 @@ TEST_F(EditorTest, ImportStoppedEarlyOpensWhatWasReadAndSaysWhere) {
     EXPECT_EQ(std::vector<std::string>{"A"}, NamesOf(dialog.DataFile()));
     EXPECT_EQ(path, view.pathText);
     ExpectButtons(kFileButtonIds, true);
+}
+
+TEST_F(EditorTest, CutBinaryFileOpensWhatItHeldAndSaysSo) {
+    const std::string path = dir + "/cut.kmb";
+    CKmdDataFile whole;
+    for (int i = 1; i <= 7; ++i)
+        whole.Add(Named("燃えるゴミ", static_cast<unsigned>(i)));
+    whole.Write(path.c_str());
+    WriteBytes(path, ReadBytes(path).substr(0, 40)); // one record whole, the second cut
+    view.openAnswers.push_back({path, "cut.kmb"});
+    dialog.OnCommand(IDC_OPEN);
+    ASSERT_EQ(1u, view.messages.size());
+    EXPECT_EQ("7件のうち2件を読み込みました。\nファイルが壊れている可能性があります。",
+              view.messages[0].text);
+    EXPECT_EQ(MK_WARNING, view.messages[0].kind);
+    EXPECT_EQ(2, dialog.DataFile().GetCount());
 }
 
 TEST_F(EditorTest, SaveProposesTheOpenedNameWithKmdMadeKmb) {

@@ -2,7 +2,7 @@
 
 #include "RemoteMemory.h"
 #include "TestUtil.h"
-#include "data/KmdDataFile.h"
+#include "calendar/KmdDataFile.h"
 #include "data/RowText.h"
 #include "editor/Resource.h"
 #include "editor/win32/MainWnd.h"

@@ -7,7 +7,7 @@
 #include "EntryUtil.h"
 #include "GuiUtil.h"
 #include "calendar/Calendar.h"
-#include "data/KmdDataFile.h"
+#include "calendar/KmdDataFile.h"
 #include "editor/EntryEditFake.h"
 #include "platform/Clock.h"
 #include "winui/MessageBox.h"

@@ -4,7 +4,7 @@
 #include "EditorGuiUtil.h"
 #include "EntryUtil.h"
 #include "TestUtil.h"
-#include "data/KmdDataFile.h"
+#include "calendar/KmdDataFile.h"
 #include "data/RowText.h"
 #include "editor/Resource.h"
 #include "winui/Clipboard.h"

@@ -2,7 +2,7 @@
 // file dialogs and message boxes, the About box, and the keys.
 #include "EditorGuiUtil.h"
 #include "TestUtil.h"
-#include "data/KmdDataFile.h"
+#include "calendar/KmdDataFile.h"
 #include "data/RowText.h"
 #include "editor/Resource.h"
 

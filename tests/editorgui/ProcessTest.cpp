@@ -3,7 +3,7 @@
 #include "EditorGuiUtil.h"
 #include "EntryUtil.h"
 #include "TestUtil.h"
-#include "data/KmdDataFile.h"
+#include "calendar/KmdDataFile.h"
 #include "editor/Resource.h"
 
 #include <commctrl.h>

@@ -1,12 +1,12 @@
 // koyomi's main mode end to end: the real program on real files, compared byte for byte
 // with what the generator hands the host.
+#include "calendar/DayText.h"
 #include "KmbBuilder.h"
 #include "KoyomiRun.h"
 #include "TestUtil.h"
 #include "calendar/Calendar.h"
 #include "data/KmdDateFlags.h"
 #include "platform/Clock.h"
-#include "plugin/MemoString.h"
 
 #include <gtest/gtest.h>
 
@@ -18,15 +18,8 @@ namespace {
 // What the plug-in would hand the host for this chip text, with the clock at now.
 std::string InProcess(const std::string& chip, const SYSTEMTIME& date, const SYSTEMTIME& now) {
     SetClockOverride(&now);
-    HLOCAL slot = nullptr;
-    MakeMemoString(chip.c_str(), date, &slot);
+    const std::string s = MakeDayText(chip.c_str(), date);
     SetClockOverride(nullptr);
-    std::string s;
-    if (slot) {
-        s = static_cast<const char*>(LocalLock(slot));
-        LocalUnlock(slot);
-        LocalFree(slot);
-    }
     return s;
 }
 

@@ -3,7 +3,7 @@
 #include "KoyomiRun.h"
 #include "TestUtil.h"
 #include "calendar/JapanHolidays.h"
-#include "data/KmdDataFile.h"
+#include "calendar/KmdDataFile.h"
 
 #include <gtest/gtest.h>
 

@@ -13,31 +13,16 @@
 #include <iconv.h>
 #endif
 
-namespace {
-// The extension is taken from the file-name part: a "." of a folder name is none.
-bool IsLegacyPath(const std::string& path) {
-    const std::size_t name = FileNameStart(path.c_str(), path.size());
-    const std::string::size_type dot = path.rfind('.');
-    if (dot == std::string::npos || dot < name)
-        return false;
-    std::string ext = path.substr(dot);
-    // Lower-case ASCII only, stepping over double-byte characters whole.
-    for (std::string::size_type i = 0; i < ext.size(); ++i) {
-        unsigned char c = static_cast<unsigned char>(ext[i]);
-        if (IsLeadByte(c) && i + 1 < ext.size())
-            ++i;
-        else if (c >= 'A' && c <= 'Z')
-            ext[i] = static_cast<char>(c - 'A' + 'a');
-    }
-    return ext == ".kmd";
-}
-} // namespace
-
 bool LoadLikeEditor(CKmdDataFile& file, const std::string& path, bool* imported) {
-    const bool legacy = IsLegacyPath(path);
-    if (imported)
-        *imported = legacy;
-    return legacy ? file.ImportText(path.c_str()) : file.Read(path.c_str());
+    return OpenDataFile(file, path.c_str(), imported);
+}
+
+void WarnIfCut(const std::string& path, unsigned long promised, unsigned long whole,
+               unsigned long read) {
+    if (whole < promised)
+        Tell("koyomi: warning: " + SystemToUtf8(path) + ": read " + std::to_string(read) +
+             " of the " + std::to_string(promised) +
+             " records its header promises; the file may be damaged");
 }
 
 const char* LoadFailureText(LoadFailure why) {

@@ -2,7 +2,7 @@
 // message as UTF-8, the reason a system call gave.
 #pragma once
 
-#include "data/KmdDataFile.h"
+#include "calendar/KmdDataFile.h"
 
 #include <cstdio>
 #include <functional>
@@ -13,6 +13,11 @@ bool LoadLikeEditor(CKmdDataFile& file, const std::string& path, bool* imported)
 
 // Why a file added nothing, in words ("no such file").
 const char* LoadFailureText(LoadFailure why);
+
+// A binary file whose header promised more records than it held whole: what was read, and that
+// the file may be damaged, on standard error.
+void WarnIfCut(const std::string& path, unsigned long promised, unsigned long whole,
+               unsigned long read);
 
 // CP932 to UTF-8, character by character; a byte that is no valid character is "\xNN".
 std::string Cp932ToUtf8(const std::string& bytes);

@@ -1,8 +1,8 @@
-// The main mode: the text a chip shows for a date, built by the plug-in's own generator.
+// The main mode: the text a chip shows for a date, built by the plug-in's own engine.
+#include "calendar/DayText.h"
 #include "calendar/Calendar.h"
 #include "platform/Clock.h"
 #include "platform/Files.h"
-#include "plugin/MemoString.h"
 #include "tools/koyomi/Commands.h"
 #include "tools/koyomi/Common.h"
 #include "tools/koyomi/Output.h"
@@ -181,10 +181,10 @@ int RunDayText(int argc, char** argv) {
     else
         ReadLocalTime(&date); // as Update does
 
-    // As the plug-in hands its text over: the generator fills a local-memory slot.
-    HLOCAL slot = nullptr;
+    // The plug-in's own text, from the engine that builds it.
     std::vector<SkippedFile> skipped;
-    const int length = MakeMemoString(chip.c_str(), date, &slot, &skipped);
+    std::vector<CutFile> cut;
+    const std::string text = MakeDayText(chip.c_str(), date, &skipped, &cut);
     // The chip's text stays the plug-in's; what it silently left out is told beside it.
     for (const SkippedFile& s : skipped) {
         std::string warning = "koyomi: warning: " + SystemToUtf8(s.path) + ": " +
@@ -195,14 +195,8 @@ int RunDayText(int argc, char** argv) {
                 warning += std::string(" (did you mean \"koyomi ") + command + "\"?)";
         Tell(warning);
     }
-    std::string text;
-    if (slot) {
-        if (const char* p = static_cast<const char*>(LocalLock(slot))) {
-            text.assign(p, static_cast<std::size_t>(length));
-            LocalUnlock(slot);
-        }
-        LocalFree(slot);
-    }
+    for (const CutFile& c : cut)
+        WarnIfCut(c.path, c.promised, 0, c.present);
 
     const bool written = o.raw ? StdOut().Bytes(text) : StdOut().Text(ForTerminal(text));
     if (std::fflush(stdout) != 0 || !written)

@@ -1,4 +1,4 @@
-#include "calendar/KmdHoliday.h"
+#include "data/KmdHoliday.h"
 
 #include <cstring>
 

@@ -1,5 +1,5 @@
 // The generator over real data files: order, placeholders, holidays across files, names.
-#include "plugin/MemoString.h"
+#include "calendar/DayText.h"
 
 #include "KmbBuilder.h"
 #include "TestUtil.h"
@@ -14,16 +14,9 @@
 
 namespace {
 std::string Generate(const std::string& chip, const SYSTEMTIME& date, int* length = nullptr) {
-    HLOCAL slot = nullptr;
-    const int n = MakeMemoString(chip.c_str(), date, &slot);
+    const std::string s = MakeDayText(chip.c_str(), date);
     if (length)
-        *length = n;
-    std::string s;
-    if (slot) {
-        s = static_cast<const char*>(LocalLock(slot));
-        LocalUnlock(slot);
-        LocalFree(slot);
-    }
+        *length = static_cast<int>(s.size());
     return s;
 }
 

@@ -1,8 +1,9 @@
-// The data file object: the ordered entry list, the holiday table its holiday entries fill,
-// the state of the matching iteration, and the format version.
+// The entry list of a data file and its formats: the ordered entries, the binary reader and
+// writer, the legacy import and the format version. Readers parse bytes already in memory;
+// only a thin step reads a file. The holiday table and matching sit a layer up, in
+// calendar/KmdDataFile.h, which is told of every load through OnEntriesAdded.
 #pragma once
 
-#include "calendar/KmdHoliday.h"
 #include "data/KmbLayout.h"
 #include "data/KmdDate.h"
 #include "platform/Platform.h"
@@ -21,12 +22,12 @@ enum LoadFailure {
     LOAD_TOO_LARGE,     // more records than this process can hold
 };
 
-class CKmdDataFile {
+class CKmdEntryFile {
 public:
-    CKmdDataFile();
-    virtual ~CKmdDataFile();
+    CKmdEntryFile();
+    virtual ~CKmdEntryFile();
 
-    void Clear();
+    virtual void Clear();
 
     // Binary data file: Append adds the file's records after those held (plug-in),
     // Read replaces them (editor). False, with nothing changed, when the file is not a
@@ -34,10 +35,16 @@ public:
     // do not fit in memory; GetLoadFailure tells which.
     bool Append(const char* path);
     bool Read(const char* path);
+    // The same over a file's bytes in memory.
+    bool AppendBytes(const unsigned char* bytes, std::size_t size);
+    bool ReadBytes(const unsigned char* bytes, std::size_t size);
     // Writes beside the target and replaces it only when every byte was written.
     bool Write(const char* path) const;
+    // The bytes Write stores. False when memory ran out.
+    bool WriteBytes(std::string& out) const;
     // Legacy text file. False only when the file cannot be opened.
     bool ImportText(const char* path);
+    bool ImportTextBytes(const unsigned char* bytes, std::size_t size);
     // After ImportText: the 1-based line at which the import stopped, 0 when it read to the end.
     unsigned GetImportStopLine() const { return importStopLine; }
     // The bytes of that line read before the import stopped: 0 when the whole line was left
@@ -45,12 +52,10 @@ public:
     // its first piece may have given an entry.
     unsigned GetImportStopOffset() const { return importStopOffset; }
     LoadFailure GetLoadFailure() const { return loadFailure; }
-
-    void MarkHolidays(unsigned firstIndex);
-    const CKmdHoliday& GetHolidays() const { return holidays; }
-
-    bool FindFirst(const SYSTEMTIME& date);
-    bool FindNext(CKmdDate& out);
+    // After a successful Read or Append: the records the file's header promised and those it
+    // held whole. Fewer whole than promised means a damaged (cut) file; what it held was kept.
+    std::uint32_t GetRecordsPromised() const { return recordsPromised; }
+    std::uint32_t GetRecordsWhole() const { return recordsWhole; }
 
     int GetCount() const { return static_cast<int>(entries.size()); }
     bool GetAt(unsigned index, CKmdDate& out) const;
@@ -62,15 +67,20 @@ public:
 
     std::uint32_t GetVersion() const { return version; }
 
-private:
-    bool ReadRecords(const char* path, std::vector<CKmdDate>& out);
+protected:
+    // Entries firstIndex ... last were just loaded (by Append, Read or ImportText).
+    virtual void OnEntriesAdded(unsigned firstIndex);
 
     std::vector<CKmdDate> entries;
-    CKmdHoliday holidays;
-    std::uint32_t findIndex;
-    SYSTEMTIME findDate;
-    bool findActive;
+
+private:
+    bool ReadRecords(const unsigned char* bytes, std::size_t size, std::vector<CKmdDate>& out);
+    bool LoadFile(const char* path, bool append);
+    bool LoadBytes(const unsigned char* bytes, std::size_t size, bool append);
+
     std::uint32_t version;
+    std::uint32_t recordsPromised = 0;
+    std::uint32_t recordsWhole = 0;
     unsigned importStopLine = 0;
     unsigned importStopOffset = 0;
     LoadFailure loadFailure = LOAD_OK;
@@ -86,3 +96,10 @@ private:
 bool MakeBackup(const char* path);
 // The backup's path for a target: up to the last "." of the file-name part, then "bak".
 std::string BackupName(const char* path);
+
+// Opens a data file by its name, as the editor does: a ".kmd" file name (any case) is a legacy
+// text file and is imported, anything else is read as a binary data file. The extension is
+// taken from the file-name part, so a "." in a folder name is none. *imported, when given,
+// tells which was tried.
+bool OpenDataFile(CKmdEntryFile& file, const char* path, bool* imported = nullptr);
+bool IsLegacyName(const char* path);

@@ -1,0 +1,152 @@
+// The binary data file of data/KmbLayout.h.
+#include "data/KmdEntryFile.h"
+
+#include "data/KmbRecords.h"
+#include "platform/Files.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <exception>
+#include <string>
+
+namespace {
+
+LoadFailure FromOpen(OpenFailure why) {
+    switch (why) {
+    case OPEN_MISSING:
+        return LOAD_MISSING;
+    case OPEN_NOT_REGULAR:
+        return LOAD_NOT_REGULAR;
+    case OPEN_NO_MEMORY:
+        return LOAD_TOO_LARGE;
+    default:
+        return LOAD_UNREADABLE;
+    }
+}
+} // namespace
+
+// Header checks and records; `out` receives records only when the header was sound.
+bool CKmdEntryFile::ReadRecords(const unsigned char* p, std::size_t n, std::vector<CKmdDate>& out) {
+    if (!IsKmbHeader(p, n)) {
+        loadFailure = LOAD_NOT_DATA_FILE;
+        return false;
+    }
+    // Counted first, so that the list grows once: the count in the header is never trusted.
+    std::size_t present = 0;
+    KmbRecordBytes r;
+    for (CKmbCursor c(p, n); c.Next(r);)
+        ++present;
+    if (present > out.max_size() - out.size()) {
+        loadFailure = LOAD_TOO_LARGE;
+        return false;
+    }
+    // Room for the new records at once, growing at least twofold so that a chip naming many
+    // files copies the earlier entries only a few times. A failure throws before anything
+    // is added.
+    const std::size_t needed = out.size() + present;
+    if (needed > out.capacity())
+        out.reserve(std::max(needed, std::min(out.max_size(), 2 * out.capacity())));
+    CKmbCursor c(p, n);
+    std::uint32_t whole = 0;
+    while (c.Next(r)) {
+        bool complete;
+        out.emplace_back();
+        out.back().ReadFrom(r.bytes, r.available, complete);
+        whole += complete ? 1 : 0;
+    }
+    recordsPromised = c.Promised();
+    recordsWhole = whole;
+    loadFailure = LOAD_OK;
+    return true;
+}
+
+bool CKmdEntryFile::LoadBytes(const unsigned char* bytes, std::size_t size, bool append) {
+    // Records are added only once the header passed, so a refusal changes nothing. Read fills
+    // a list aside and swaps it in.
+    std::vector<CKmdDate> fresh;
+    std::vector<CKmdDate>& target = append ? entries : fresh;
+    const std::size_t before = target.size();
+    bool ok;
+    try {
+        ok = ReadRecords(bytes, size, target);
+    } catch (const std::exception&) {
+        // A file this process cannot hold (memory, or more records than a vector takes) adds
+        // nothing; what earlier files added stays.
+        target.resize(before);
+        loadFailure = LOAD_TOO_LARGE;
+        ok = false;
+    }
+    if (!ok)
+        return false;
+    if (!append) {
+        entries.swap(fresh);
+        version = FILE_VERSION;
+    }
+    OnEntriesAdded(static_cast<unsigned>(before));
+    return true;
+}
+
+bool CKmdEntryFile::LoadFile(const char* path, bool append) {
+    OpenFailure opened;
+    CFileBytes bytes;
+    if (!bytes.Load(path, &opened)) {
+        loadFailure = FromOpen(opened);
+        return false;
+    }
+    return LoadBytes(bytes.Data(), bytes.Size(), append);
+}
+
+bool CKmdEntryFile::Append(const char* path) {
+    return LoadFile(path, true);
+}
+
+bool CKmdEntryFile::Read(const char* path) {
+    return LoadFile(path, false);
+}
+
+bool CKmdEntryFile::AppendBytes(const unsigned char* bytes, std::size_t size) {
+    return LoadBytes(bytes, size, true);
+}
+
+bool CKmdEntryFile::ReadBytes(const unsigned char* bytes, std::size_t size) {
+    return LoadBytes(bytes, size, false);
+}
+
+bool CKmdEntryFile::Write(const char* path) const {
+    if (!path || !path[0])
+        return false;
+    // A folder or a device under the target's name is nothing to replace.
+    if (KindOfFile(path) == FILE_OTHER)
+        return false;
+    // Written beside the target under a fresh name and moved over it only when every byte
+    // went out, so that a full disk never leaves a half-written file in place of the user's
+    // data.
+    std::string bytes;
+    if (!WriteBytes(bytes))
+        return false; // no memory for the image: the target stays as it was
+    std::string temp;
+    std::FILE* out = CreateFreshFile(path, temp);
+    if (!out)
+        return false;
+    std::fwrite(bytes.data(), 1, bytes.size(), out);
+    if (!CloseWrittenFile(out) || !ReplaceFileWith(temp.c_str(), path)) {
+        DeleteFileA(temp.c_str());
+        return false;
+    }
+    return true;
+}
+
+bool CKmdEntryFile::WriteBytes(std::string& out) const {
+    try {
+        unsigned char header[KMB_HEADER_SIZE];
+        PutLe32(header + KMB_VERSION_OFFSET, FILE_VERSION);
+        PutLe32(header + KMB_COUNT_OFFSET, static_cast<std::uint32_t>(entries.size()));
+        out.assign(reinterpret_cast<const char*>(header), sizeof header);
+        for (const CKmdDate& e : entries)
+            e.WriteTo(out);
+    } catch (const std::exception&) {
+        out.clear();
+        return false;
+    }
+    return true;
+}
