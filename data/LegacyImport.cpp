@@ -1,6 +1,7 @@
 // The legacy text data file: one entry per line, eight fields, "#" comments.
 #include "data/KmdEntryFile.h"
 
+#include "data/LegacyText.h"
 #include "platform/Files.h"
 
 #include <cerrno>
@@ -276,7 +277,13 @@ bool CKmdEntryFile::ImportTextBytes(const unsigned char* bytes, std::size_t size
     std::vector<CKmdDate> imported;
     ImportStop stop;
     try {
-        stop = ImportLines(bytes, size, imported);
+        // Today's Notepad saves UTF-8; the lines are read in code page 932.
+        std::string cp932;
+        if (LegacyTextToCp932(bytes, size, cp932))
+            stop = ImportLines(reinterpret_cast<const unsigned char*>(cp932.data()), cp932.size(),
+                               imported);
+        else
+            stop = ImportLines(bytes, size, imported);
     } catch (const std::exception&) {
         loadFailure = LOAD_TOO_LARGE;
         return false;

@@ -375,7 +375,8 @@ void WaitUntil(const std::function<bool()>& done) {
 
 std::vector<std::string> KoyomiLines(const std::string& arguments) {
     const std::string out = "koyomi_out.txt";
-    EXPECT_EQ(RunProcess(BinPath("koyomi.exe") + " " + arguments, out), 0) << arguments;
+    // UTF-8, as the expectations are written; a file would otherwise get code page 932.
+    EXPECT_EQ(RunProcess(BinPath("koyomi.exe") + " --utf8 " + arguments, out), 0) << arguments;
     std::vector<std::string> lines;
     std::string line;
     for (char c : ReadBytes(out)) {

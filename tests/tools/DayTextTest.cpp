@@ -79,10 +79,60 @@ TEST_F(DayText, NowSetsTheDefaultDateAndTheHolidayYear) {
               RunKoyomi(dir, "--raw --now=2027-01-12 h.kmb").out);
 }
 
-TEST_F(DayText, TerminalTextIsUtf8WithOneNewlinePerLine) {
-    const ToolRun r = RunKoyomi(dir, "--now 2026-06-01 --date 2004-03-02 a.kmb");
-    EXPECT_EQ(0, r.status);
-    EXPECT_EQ(std::string(u8"今日は、2004/03/02 火曜日です。\n\n給料日\n燃えるゴミ\n"), r.out);
+// Text to a file or pipe, warnings quoting a path included: UTF-8 natively; on Windows the
+// ANSI code page (932 here) with CR LF, or UTF-8 with CR LF for --utf8.
+TEST_F(DayText, RedirectedTextIsInTheUsersCodePage) {
+    const std::string day = "今日は、2004/03/02 火曜日です。\n\n給料日\n燃えるゴミ\n";
+    const std::string dayUtf8 = u8"今日は、2004/03/02 火曜日です。\n\n給料日\n燃えるゴミ\n";
+    const std::string warning = "koyomi: warning: 無い 1.kmb: no such file; it adds nothing\n";
+    const std::string warningUtf8 =
+        std::string(u8"koyomi: warning: 無い 1.kmb: no such file; it adds nothing\n");
+#ifdef _WIN32
+    const std::string missing = "\"無い 1.kmb\""; // arguments come in the ANSI code page
+    const std::string asUser = day, warningAsUser = warning, none = "\"なし\".\n";
+#else
+    const std::string missing = std::string(u8"'無い 1.kmb'"); // and in the locale's UTF-8
+    const std::string asUser = dayUtf8, warningAsUser = warningUtf8, none = u8"\"なし\".\n";
+#endif
+    for (const bool utf8 : {false, true}) {
+        SCOPED_TRACE(utf8 ? "--utf8" : "default");
+        const ToolRun r = RunKoyomi(dir, std::string(utf8 ? "--utf8 " : "") +
+                                             "--now 2026-06-01 --date 2004-03-02 a.kmb " + missing);
+        EXPECT_EQ(0, r.status);
+        EXPECT_EQ(Redirected(utf8 ? dayUtf8 : asUser), r.out);
+        EXPECT_EQ(Redirected(utf8 ? warningUtf8 : warningAsUser), r.err);
+    }
+    // The program's own texts too, and the release version.
+    EXPECT_NE(std::string::npos, RunKoyomi(dir, "--help").out.find(Redirected(none)));
+    EXPECT_EQ(Redirected("koyomi " KOYOMI_VERSION "\n"), RunKoyomi(dir, "--version").out);
+}
+
+// The chip text stays the plug-in's, but a run that read no file exits 1; a file name that is
+// (nearly) a command's gets a hint.
+TEST_F(DayText, NoFileReadExitsOneAndCommandNamesGetAHint) {
+    const struct {
+        const char* args;
+        int status;
+        const char* hint; // after the first warning
+    } cases[] = {
+        {"--date 2027-01-13 holiday 2027", 1, " (did you mean \"koyomi holidays\"?)"},
+        {"--date 2027-01-13 dmp a.kmb", 0, " (did you mean \"koyomi dump\"?)"},
+        {"--date 2027-01-13 LIST a.kmb", 0, " (did you mean \"koyomi list\"?)"},
+        {"--date 2027-01-13 dumpster.kmb", 1, ""},
+        {"--date 2027-01-13", 1, nullptr},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.args);
+        const ToolRun r = RunKoyomi(dir, std::string("--raw ") + c.args);
+        EXPECT_EQ(c.status, r.status);
+        if (c.hint) {
+            EXPECT_NE(std::string::npos,
+                      r.err.find(Redirected(std::string("; it adds nothing") + c.hint + "\n")))
+                << r.err;
+        }
+    }
+    EXPECT_EQ("今日は、2027/01/13 水曜日です。\n\r\nなし",
+              RunKoyomi(dir, "--raw --date 2027-01-13 holiday").out);
 }
 
 TEST_F(DayText, BadArgumentsExitTwoWithNothingOnStdout) {

@@ -137,6 +137,8 @@ TEST(KoyomiTool, LoadFailuresExitOneAndUsageErrorsTwo) {
         EXPECT_NE(std::string::npos, r.err.find(u8"ファイルの読込に失敗しました。")) << r.err;
     }
     EXPECT_FALSE(Exists(dir + "/o.kmb"));
+    EXPECT_NE(std::string::npos,
+              RunKoyomi(dir, "dump missing.kmb").err.find("koyomi: missing.kmb: no such file"));
     for (const char* args : {"dump", "list", "dump hand.kmd hand.kmd", "convert hand.kmd",
                              "convert a b c", "list a b"}) {
         SCOPED_TRACE(args);

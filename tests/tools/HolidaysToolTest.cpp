@@ -29,7 +29,14 @@ void ExpectHolidaysOf(unsigned year, CKmdDataFile& file) {
 
 TEST(KoyomiHolidays, BinaryAndTextFilesHoldTheYear) {
     const std::string dir = FreshDir("holidays_write");
-    ASSERT_EQ(0, RunKoyomi(dir, "holidays 2019").status);
+    const ToolRun r = RunKoyomi(dir, "holidays 2019");
+    ASSERT_EQ(0, r.status);
+    // It says what it wrote.
+    std::vector<JapanHoliday> days;
+    JapanHolidays(2019, days);
+    EXPECT_EQ(Redirected("wrote holidays-2019.kmb: " + std::to_string(days.size()) +
+                         " days off in 2019\n"),
+              r.out);
     CKmdDataFile file;
     ASSERT_TRUE(file.Read((dir + "/holidays-2019.kmb").c_str()));
     ExpectHolidaysOf(2019, file);
@@ -80,8 +87,11 @@ TEST(KoyomiHolidays, BadYearsExitTwoAndWriteNothing) {
                      Exists(dir + "/holidays-" + name + ".kmd"))
             << name;
     EXPECT_FALSE(Exists(dir + "/a.kmb"));
-    // A file that cannot be written is a failure, not a usage error.
-    EXPECT_EQ(1, RunKoyomi(dir, "holidays 2026 no-such-folder/h.kmb").status);
+    // A file that cannot be written is a failure, not a usage error, and the message says why.
+    const ToolRun r = RunKoyomi(dir, "holidays 2026 no-such-folder/h.kmb");
+    EXPECT_EQ(1, r.status);
+    EXPECT_EQ(Redirected("koyomi holidays: cannot write no-such-folder/h.kmb: no such folder\n"),
+              r.err);
     const ToolRun help = RunKoyomi(dir, "holidays --help");
     EXPECT_EQ(0, help.status);
     for (const char* words : {"as of 2026", "koyomi holidays 2027", "--from YEAR --to YEAR"})

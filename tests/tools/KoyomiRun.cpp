@@ -42,3 +42,14 @@ ToolRun RunKoyomi(const std::string& dir, const std::string& args) {
     r.err = ReadBytes(errFile);
     return r;
 }
+
+std::string Redirected(const std::string& lf) {
+#ifdef _WIN32
+    std::string crlf;
+    for (char c : lf)
+        crlf += c == '\n' ? std::string("\r\n") : std::string(1, c);
+    return crlf;
+#else
+    return lf;
+#endif
+}

@@ -11,3 +11,6 @@ struct ToolRun {
 // Runs koyomi inside `dir` with the arguments (already quoted where needed); stdout and
 // stderr captured, stderr through a file in the working directory.
 ToolRun RunKoyomi(const std::string& dir, const std::string& args);
+
+// Text as koyomi writes it to a file or pipe: the lines of lf end in CR LF on Windows.
+std::string Redirected(const std::string& lf);

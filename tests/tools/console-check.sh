@@ -1,12 +1,13 @@
 #!/bin/sh
-# koyomi.exe writing to a console (a terminal under Wine) shows its Japanese as characters,
-# not as UTF-8 bytes read in the console's code page 932.
+# koyomi.exe writing to a console (a terminal under Wine) shows its Japanese as characters, not
+# as bytes read in another code page: the day text, and a warning that quotes a path.
 # Usage: console-check.sh WINE_RUN KOYOMI_EXE KMB
 set -u
 wine_run=$1 exe=$2 kmb=$3
-out=$(script -qec "\"$wine_run\" \"$exe\" dump \"$kmb\"" /dev/null | tr -d '\r')
+out=$(script -qec "\"$wine_run\" \"$exe\" dump \"$kmb\"; \"$wine_run\" \"$exe\" 無い.kmb" /dev/null |
+    tr -d '\r')
 status=0
-for word in 給料日 冬のボーナス; do
+for word in 給料日 冬のボーナス "warning: 無い.kmb: no such file"; do
     case $out in *"$word"*) ;; *) echo "console output lacks $word:"; echo "$out"; status=1 ;; esac
 done
 exit $status

@@ -1,6 +1,7 @@
 #!/bin/sh
 # `cmake --install` of the native build puts koyomi and its manual page under the prefix; the
-# page renders without a warning and names every option and command `koyomi --help` lists.
+# page renders without a warning, names every option and command `koyomi --help` lists and
+# the version `koyomi --version` prints.
 set -eu
 build=$1
 work=$(mktemp -d)
@@ -18,4 +19,8 @@ status=0
 for word in $(grep -o -- '--[a-z]*' "$work/help" | sort -u) dump list convert holidays; do
     grep -q -- "$word" "$work/page" || { echo "koyomi.1 does not mention $word"; status=1; }
 done
+# The page's header names the release that --version prints.
+version=$("$work/prefix/bin/koyomi" --version | sed 's/^koyomi //')
+grep -q "^\.TH KOYOMI 1 .*\"Koyomiru $version\"" "$page" ||
+    { echo "koyomi.1 is not the page of version $version"; status=1; }
 exit $status

@@ -2,6 +2,8 @@
 // process exit code.
 #pragma once
 
+#include <string>
+
 int RunDump(int argc, char** argv);
 int RunList(int argc, char** argv);
 int RunConvert(int argc, char** argv);
@@ -9,3 +11,7 @@ int RunHolidays(int argc, char** argv);
 // The main mode: the chip text for a date. Takes all arguments after the program name.
 int RunDayText(int argc, char** argv);
 void PrintUsage(bool full);
+void PrintVersion();
+// The command a word names or nearly names (one or two letters off), as a hint for a file
+// name that does not exist; null when none.
+const char* NearCommand(const std::string& word);

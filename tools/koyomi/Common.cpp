@@ -1,7 +1,10 @@
 #include "tools/koyomi/Common.h"
 
+#include "platform/Files.h"
 #include "platform/Platform.h"
+#include "tools/koyomi/Output.h"
 
+#include <cerrno>
 #include <cstdio>
 #include <cstring>
 #ifdef _WIN32
@@ -17,18 +20,33 @@ bool LoadLikeEditor(CKmdDataFile& file, const std::string& path, bool* imported)
 void WarnIfCut(const std::string& path, unsigned long promised, unsigned long whole,
                unsigned long read) {
     if (whole < promised)
-        std::fprintf(stderr,
-                     "koyomi: warning: %s: read %lu of the %lu records its header promises; the "
-                     "file may be damaged\n",
-                     path.c_str(), read, promised);
+        Tell("koyomi: warning: " + SystemToUtf8(path) + ": read " + std::to_string(read) +
+             " of the " + std::to_string(promised) +
+             " records its header promises; the file may be damaged");
+}
+
+const char* LoadFailureText(LoadFailure why) {
+    switch (why) {
+    case LOAD_MISSING:
+        return "no such file";
+    case LOAD_NOT_REGULAR:
+        return "not a regular file";
+    case LOAD_NOT_DATA_FILE:
+        return "not a data file of this version";
+    case LOAD_TOO_LARGE:
+        return "too large to load";
+    default:
+        return "cannot be read";
+    }
 }
 
 namespace {
-// One character of code page 932 to UTF-8; false when it is not a valid character.
-bool ConvertOne(const char* p, std::size_t n, std::string& out) {
+// One character of the code page to UTF-8; false when it is not a valid character.
+bool ConvertOne(const char* p, std::size_t n, std::string& out, bool systemCodePage) {
 #ifdef _WIN32
     wchar_t w[2];
-    int k = MultiByteToWideChar(932, MB_ERR_INVALID_CHARS, p, static_cast<int>(n), w, 2);
+    int k = MultiByteToWideChar(systemCodePage ? CP_ACP : 932, MB_ERR_INVALID_CHARS, p,
+                                static_cast<int>(n), w, 2);
     if (k <= 0)
         return false;
     char u[8];
@@ -38,6 +56,7 @@ bool ConvertOne(const char* p, std::size_t n, std::string& out) {
     out.append(u, m);
     return true;
 #else
+    (void)systemCodePage;
     // CP932, not SHIFT_JIS: the two map －, ～ and ‖ differently.
     static iconv_t cd = iconv_open("UTF-8", "CP932");
     if (cd == reinterpret_cast<iconv_t>(-1))
@@ -55,9 +74,8 @@ bool ConvertOne(const char* p, std::size_t n, std::string& out) {
     return true;
 #endif
 }
-} // namespace
 
-std::string Cp932ToUtf8(const std::string& bytes) {
+std::string ToUtf8(const std::string& bytes, bool systemCodePage) {
     std::string out;
     for (std::size_t i = 0; i < bytes.size();) {
         unsigned char c = static_cast<unsigned char>(bytes[i]);
@@ -67,7 +85,7 @@ std::string Cp932ToUtf8(const std::string& bytes) {
             continue;
         }
         std::size_t n = IsLeadByte(c) && i + 1 < bytes.size() ? 2 : 1;
-        if (ConvertOne(bytes.data() + i, n, out)) {
+        if (ConvertOne(bytes.data() + i, n, out, systemCodePage)) {
             i += n;
         } else {
             char hex[8];
@@ -78,35 +96,119 @@ std::string Cp932ToUtf8(const std::string& bytes) {
     }
     return out;
 }
+} // namespace
 
-void PutUtf8(std::FILE* out, const std::string& utf8) {
-#ifdef _WIN32
-    // A Windows console shows bytes in its own code page (932 in Japan), so UTF-8 would come
-    // out garbled: the text goes to it as UTF-16. A file or pipe gets the UTF-8 bytes.
-    HANDLE console = reinterpret_cast<HANDLE>(_get_osfhandle(_fileno(out)));
-    DWORD mode;
-    if (console != INVALID_HANDLE_VALUE && GetConsoleMode(console, &mode)) {
-        const int n =
-            MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
-        if (n > 0) {
-            std::wstring wide(static_cast<std::size_t>(n), L'\0');
-            MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), &wide[0],
-                                n);
-            std::fflush(out);
-            DWORD written;
-            if (WriteConsoleW(console, wide.data(), static_cast<DWORD>(n), &written, nullptr))
-                return;
-        }
-    }
-#endif
-    std::fwrite(utf8.data(), 1, utf8.size(), out);
+std::string Cp932ToUtf8(const std::string& bytes) {
+    return ToUtf8(bytes, false);
 }
 
-void PutText(std::FILE* out, const std::string& cp932) {
+std::string SystemToUtf8(const std::string& bytes) {
 #ifdef _WIN32
-    std::fwrite(cp932.data(), 1, cp932.size(), out);
+    return ToUtf8(bytes, true);
 #else
-    const std::string u = Cp932ToUtf8(cp932);
-    std::fwrite(u.data(), 1, u.size(), out);
+    return bytes; // the locale's bytes, UTF-8 on any current system
 #endif
+}
+
+int LastSystemError() {
+#ifdef _WIN32
+    return static_cast<int>(GetLastError());
+#else
+    return errno;
+#endif
+}
+
+void ClearSystemError() {
+#ifdef _WIN32
+    SetLastError(0);
+#else
+    errno = 0;
+#endif
+}
+
+std::string SystemErrorText(int code) {
+    if (code == 0)
+        return std::string();
+#ifdef _WIN32
+    switch (code) {
+    case ERROR_ACCESS_DENIED:
+        return "access denied";
+    case ERROR_FILE_NOT_FOUND:
+    case ERROR_PATH_NOT_FOUND:
+        return "no such folder";
+    case ERROR_SHARING_VIOLATION:
+    case ERROR_LOCK_VIOLATION:
+        return "in use by another program";
+    case ERROR_DISK_FULL:
+    case ERROR_HANDLE_DISK_FULL:
+        return "disk full";
+    case ERROR_WRITE_PROTECT:
+        return "write-protected";
+    case ERROR_INVALID_NAME:
+        return "not a valid file name";
+    case ERROR_FILENAME_EXCED_RANGE:
+        return "name too long";
+    }
+    char* text = nullptr;
+    const DWORD n = FormatMessageA(
+        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+        nullptr, static_cast<DWORD>(code), 0, reinterpret_cast<char*>(&text), 0, nullptr);
+    std::string s = n && text ? SystemToUtf8(std::string(text, n)) : std::string();
+    if (text)
+        LocalFree(text);
+    while (!s.empty() &&
+           (s.back() == '\n' || s.back() == '\r' || s.back() == ' ' || s.back() == '.'))
+        s.pop_back();
+    return s.empty() ? "system error " + std::to_string(code) : s;
+#else
+    switch (code) {
+    case EACCES:
+    case EPERM:
+        return "access denied";
+    case ENOENT:
+    case ENOTDIR:
+        return "no such folder";
+    case ENOSPC:
+        return "disk full";
+    case EROFS:
+        return "write-protected";
+    case EFBIG:
+        return "file too large";
+    case ENAMETOOLONG:
+        return "name too long";
+    }
+    return std::strerror(code);
+#endif
+}
+
+namespace {
+// ": why" for a step on path that failed with the system's code; a folder or device in the
+// way gives no code of its own.
+std::string Cause(int code, const std::string& path) {
+    std::string why = SystemErrorText(code);
+    if (why.empty() && KindOfFile(path.c_str()) == FILE_OTHER)
+        why = "not a regular file";
+    return why.empty() ? why : ": " + why;
+}
+} // namespace
+
+bool SaveWithBackup(const std::string& path, const std::string& who,
+                    const std::function<bool(const char*)>& write) {
+    if (KindOfFile(path.c_str()) == FILE_OTHER) {
+        Tell(who + "cannot write " + SystemToUtf8(path) + ": not a regular file");
+        return false;
+    }
+    ClearSystemError();
+    if (!MakeBackup(path.c_str())) {
+        const std::string backup = BackupName(path.c_str());
+        Tell(who + "cannot make the backup " + SystemToUtf8(backup) +
+             Cause(LastSystemError(), backup) + "; " + SystemToUtf8(path) + " was not written");
+        return false;
+    }
+    ClearSystemError();
+    if (!write(path.c_str())) {
+        Tell(who + "cannot write " + SystemToUtf8(path) + Cause(LastSystemError(), path));
+        return false;
+    }
+    return true;
 }

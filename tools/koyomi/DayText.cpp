@@ -5,15 +5,12 @@
 #include "platform/Files.h"
 #include "tools/koyomi/Commands.h"
 #include "tools/koyomi/Common.h"
+#include "tools/koyomi/Output.h"
 
 #include <cstdio>
 #include <cstring>
 #include <string>
 #include <vector>
-#ifdef _WIN32
-#include <fcntl.h>
-#include <io.h>
-#endif
 
 namespace {
 struct Options {
@@ -50,9 +47,10 @@ bool ParseDate(const char* text, SYSTEMTIME& out) {
     return true;
 }
 
+// message is UTF-8.
 int UsageError(const std::string& message) {
-    std::fprintf(stderr, "koyomi: %s\n", message.c_str());
-    std::fprintf(stderr, "Try 'koyomi --help'.\n");
+    Tell("koyomi: " + message);
+    Tell("Try 'koyomi --help'.");
     return EXIT_USAGE;
 }
 
@@ -76,7 +74,7 @@ bool TakeValue(int argc, char** argv, int& i, const char* name, std::string& val
     return true;
 }
 
-// 0 when parsed; otherwise the exit code (-1: help was printed, exit 0).
+// 0 when parsed; otherwise the exit code (-1: help or the version was printed, exit 0).
 int Parse(int argc, char** argv, Options& o) {
     bool optionsEnded = false;
     for (int i = 0; i < argc; ++i) {
@@ -89,15 +87,20 @@ int Parse(int argc, char** argv, Options& o) {
         } else if (std::strcmp(a, "--help") == 0 || std::strcmp(a, "-h") == 0) {
             PrintUsage(true);
             return -1;
+        } else if (std::strcmp(a, "--version") == 0) {
+            PrintVersion();
+            return -1;
         } else if (std::strcmp(a, "--raw") == 0) {
             o.raw = true;
         } else if (TakeValue(argc, argv, i, "--date", value)) {
             if (!ParseDate(value.c_str(), o.date))
-                return UsageError("bad date for --date: \"" + value + "\" (use YYYY-MM-DD)");
+                return UsageError("bad date for --date: \"" + SystemToUtf8(value) +
+                                  "\" (use YYYY-MM-DD)");
             o.haveDate = true;
         } else if (TakeValue(argc, argv, i, "--now", value)) {
             if (!ParseDate(value.c_str(), o.now))
-                return UsageError("bad date for --now: \"" + value + "\" (use YYYY-MM-DD)");
+                return UsageError("bad date for --now: \"" + SystemToUtf8(value) +
+                                  "\" (use YYYY-MM-DD)");
             o.haveNow = true;
         } else if (TakeValue(argc, argv, i, "--chip", value)) {
             if (value.empty())
@@ -105,7 +108,7 @@ int Parse(int argc, char** argv, Options& o) {
             o.haveChip = true;
             o.chipFile = value;
         } else {
-            return UsageError(std::string("unknown option \"") + a + "\"");
+            return UsageError("unknown option \"" + SystemToUtf8(a) + "\"");
         }
     }
     if (o.haveChip && !o.paths.empty())
@@ -119,10 +122,10 @@ bool ReadChipFile(const std::string& path, std::string& chip) {
     OpenFailure why;
     std::FILE* in = OpenRegularFile(path.c_str(), &why);
     if (!in) {
-        std::fprintf(stderr, "koyomi: cannot read the chip text \"%s\": %s\n", path.c_str(),
-                     why == OPEN_MISSING       ? "no such file"
-                     : why == OPEN_NOT_REGULAR ? "not a regular file"
-                                               : "access refused");
+        Tell("koyomi: cannot read the chip text \"" + SystemToUtf8(path) + "\": " +
+             (why == OPEN_MISSING       ? "no such file"
+              : why == OPEN_NOT_REGULAR ? "not a regular file"
+                                        : "access refused"));
         return false;
     }
     char chunk[65536];
@@ -132,27 +135,11 @@ bool ReadChipFile(const std::string& path, std::string& chip) {
     const bool failed = std::ferror(in) != 0;
     std::fclose(in);
     if (failed)
-        std::fprintf(stderr, "koyomi: cannot read the chip text \"%s\": read error\n",
-                     path.c_str());
+        Tell("koyomi: cannot read the chip text \"" + SystemToUtf8(path) + "\": read error");
     return !failed;
 }
 
-const char* Why(LoadFailure why) {
-    switch (why) {
-    case LOAD_MISSING:
-        return "no such file";
-    case LOAD_NOT_REGULAR:
-        return "not a regular file";
-    case LOAD_NOT_DATA_FILE:
-        return "not a data file of this version";
-    case LOAD_TOO_LARGE:
-        return "too large to load";
-    default:
-        return "cannot be read";
-    }
-}
-
-// One newline for each CR LF and each lone LF, a newline at the end.
+// As UTF-8 text: one newline for each CR LF and each lone LF, a newline at the end.
 std::string ForTerminal(const std::string& cp932) {
     const std::string utf8 = Cp932ToUtf8(cp932);
     std::string out;
@@ -199,18 +186,27 @@ int RunDayText(int argc, char** argv) {
     std::vector<CutFile> cut;
     const std::string text = MakeDayText(chip.c_str(), date, &skipped, &cut);
     // The chip's text stays the plug-in's; what it silently left out is told beside it.
-    for (const SkippedFile& s : skipped)
-        std::fprintf(stderr, "koyomi: warning: %s: %s; it adds nothing\n", s.path.c_str(),
-                     Why(s.why));
+    for (const SkippedFile& s : skipped) {
+        std::string warning = "koyomi: warning: " + SystemToUtf8(s.path) + ": " +
+                              LoadFailureText(s.why) + "; it adds nothing";
+        // A command typed after an option, or mistyped, is taken for a file name.
+        if (s.why == LOAD_MISSING)
+            if (const char* command = NearCommand(s.path))
+                warning += std::string(" (did you mean \"koyomi ") + command + "\"?)";
+        Tell(warning);
+    }
     for (const CutFile& c : cut)
         WarnIfCut(c.path, c.promised, 0, c.present);
 
-#ifdef _WIN32
-    _setmode(_fileno(stdout), _O_BINARY); // the bytes as they are, no CR added
-#endif
-    if (o.raw)
-        std::fwrite(text.data(), 1, text.size(), stdout);
-    else
-        PutUtf8(stdout, ForTerminal(text));
-    return std::fflush(stdout) == 0 ? 0 : EXIT_LOAD_FAILED;
+    const bool written = o.raw ? StdOut().Bytes(text) : StdOut().Text(ForTerminal(text));
+    if (std::fflush(stdout) != 0 || !written)
+        return EXIT_LOAD_FAILED;
+    // No file read at all (or none named): the text is the plug-in's error text or "なし"
+    // from nothing, which a script must not take for an answer.
+    std::size_t named = 0;
+    unsigned pos = 0;
+    char line[MEMO_LINE_SIZE];
+    while (NextDataFileName(pos, line, date.wYear, chip.c_str()))
+        ++named;
+    return skipped.size() >= named ? EXIT_LOAD_FAILED : 0;
 }

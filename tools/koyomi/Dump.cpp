@@ -2,6 +2,7 @@
 #include "data/RowText.h"
 #include "tools/koyomi/Commands.h"
 #include "tools/koyomi/Common.h"
+#include "tools/koyomi/Output.h"
 
 #include <cstdio>
 #include <string>
@@ -11,20 +12,20 @@ namespace {
 bool Load(CKmdDataFile& file, const std::string& path) {
     bool imported = false;
     if (!LoadLikeEditor(file, path, &imported)) {
-        PutText(stderr, "ファイルの読込に失敗しました。\n");
+        Tell(Cp932ToUtf8("ファイルの読込に失敗しました。"));
+        Tell("koyomi: " + SystemToUtf8(path) + ": " + LoadFailureText(file.GetLoadFailure()));
         return false;
     }
     if (imported && file.GetImportStopLine() != 0) {
+        const std::string where = "koyomi: " + SystemToUtf8(path) + ": import stopped ";
+        const std::string line = std::to_string(file.GetImportStopLine());
         if (file.GetImportStopOffset() == 0)
-            std::fprintf(stderr,
-                         "koyomi: %s: import stopped at line %u; that line and the lines after "
-                         "it were not imported\n",
-                         path.c_str(), file.GetImportStopLine());
+            Tell(where + "at line " + line +
+                 "; that line and the lines after it were not imported");
         else
-            std::fprintf(stderr,
-                         "koyomi: %s: import stopped in line %u after its first %u bytes; the "
-                         "rest of that line and the lines after it were not imported\n",
-                         path.c_str(), file.GetImportStopLine(), file.GetImportStopOffset());
+            Tell(where + "in line " + line + " after its first " +
+                 std::to_string(file.GetImportStopOffset()) +
+                 " bytes; the rest of that line and the lines after it were not imported");
     }
     WarnIfCut(path, file.GetRecordsPromised(), file.GetRecordsWhole(),
               static_cast<unsigned long>(file.GetCount()));
@@ -34,7 +35,7 @@ bool Load(CKmdDataFile& file, const std::string& path) {
 bool OneArgument(int argc, const char* command) {
     if (argc == 1)
         return true;
-    std::fprintf(stderr, "koyomi %s: expected one PATH\n", command);
+    Tell(std::string("koyomi ") + command + ": expected one PATH");
     PrintUsage(false);
     return false;
 }
@@ -54,7 +55,7 @@ int RunDump(int argc, char** argv) {
         char fields[32];
         std::snprintf(fields, sizeof fields, "%02X %u %u %02X %04X ", image[0], image[1], image[2],
                       image[3], static_cast<unsigned>(e.GetFlags().GetWord()));
-        PutUtf8(stdout, fields + Cp932ToUtf8(RowColumnText(e, 0)) + "\n");
+        StdOut().Text(fields + Cp932ToUtf8(RowColumnText(e, 0)) + "\n");
     }
     return 0;
 }
@@ -76,13 +77,13 @@ int RunList(int argc, char** argv) {
             out += std::string(c ? "\t" : "") + Cp932ToUtf8(RowColumnText(e, c));
         out += "\n";
     }
-    PutUtf8(stdout, out);
+    StdOut().Text(out);
     return 0;
 }
 
 int RunConvert(int argc, char** argv) {
     if (argc != 2) {
-        std::fprintf(stderr, "koyomi convert: expected IN and OUT\n");
+        Tell("koyomi convert: expected IN and OUT");
         PrintUsage(false);
         return EXIT_USAGE;
     }
@@ -91,14 +92,8 @@ int RunConvert(int argc, char** argv) {
         return EXIT_LOAD_FAILED;
     // Without a whole backup the old OUT is not overwritten: the previous generation is
     // never lost.
-    if (!MakeBackup(argv[1])) {
-        std::fprintf(stderr, "koyomi convert: cannot make the backup %s; %s was not written\n",
-                     BackupName(argv[1]).c_str(), argv[1]);
-        return EXIT_LOAD_FAILED;
-    }
-    if (!file.Write(argv[1])) {
-        std::fprintf(stderr, "koyomi convert: cannot write %s\n", argv[1]);
-        return EXIT_LOAD_FAILED;
-    }
-    return 0;
+    return SaveWithBackup(argv[1],
+                          "koyomi convert: ", [&](const char* path) { return file.Write(path); })
+               ? 0
+               : EXIT_LOAD_FAILED;
 }

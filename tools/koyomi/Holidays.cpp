@@ -4,6 +4,7 @@
 #include "platform/Platform.h"
 #include "tools/koyomi/Commands.h"
 #include "tools/koyomi/Common.h"
+#include "tools/koyomi/Output.h"
 
 #include <cstdio>
 #include <cstring>
@@ -18,8 +19,9 @@ struct Options {
     std::vector<std::string> rest;
 };
 
+// message is UTF-8.
 int UsageError(const std::string& message) {
-    std::fprintf(stderr, "koyomi holidays: %s\n", message.c_str());
+    Tell("koyomi holidays: " + message);
     PrintUsage(false);
     return EXIT_USAGE;
 }
@@ -28,7 +30,7 @@ int UsageError(const std::string& message) {
 bool ParseYear(const std::string& text, unsigned& year, std::string& problem) {
     if (text.empty() || text.size() > 9 ||
         text.find_first_not_of("0123456789") != std::string::npos) {
-        problem = "bad year \"" + text + "\" (give a year such as 2027)";
+        problem = "bad year \"" + SystemToUtf8(text) + "\" (give a year such as 2027)";
         return false;
     }
     year = 0;
@@ -65,7 +67,7 @@ int Parse(int argc, char** argv, Options& o) {
         else if (TakeValue(argc, argv, i, "--to", o.to))
             haveTo = true;
         else if (a[0] == '-' && a[1] != 0)
-            return UsageError(std::string("unknown option \"") + a + "\"");
+            return UsageError("unknown option \"" + SystemToUtf8(a) + "\"");
         else
             o.rest.push_back(a);
     }
@@ -111,19 +113,13 @@ bool WriteText(const std::string& path, const std::string& bytes) {
     return true;
 }
 
+// Writes the year's file and says so: its name and how many days off it holds.
 bool WriteYear(unsigned year, const std::string& path, bool text) {
     std::vector<JapanHoliday> days;
     JapanHolidays(year, days);
-    // Without a whole backup an existing OUT is not overwritten.
-    if (!MakeBackup(path.c_str())) {
-        std::fprintf(stderr, "koyomi holidays: cannot make the backup %s; %s was not written\n",
-                     BackupName(path.c_str()).c_str(), path.c_str());
-        return false;
-    }
-    bool ok = true;
-    if (text) {
-        ok = WriteText(path, LegacyText(year, days));
-    } else {
+    const auto write = [&](const char* out) {
+        if (text)
+            return WriteText(out, LegacyText(year, days));
         CKmdDataFile file;
         for (const JapanHoliday& h : days) {
             CKmdDate e;
@@ -131,14 +127,17 @@ bool WriteYear(unsigned year, const std::string& path, bool text) {
             f.SetType(DT_DAY);
             f.SetHoliday(true);
             e.SetFlags(f);
-            ok = ok && e.SetStartMonth(h.month) && e.SetStartDay(h.day) && e.SetName(h.name) &&
-                 file.Add(e);
+            if (!e.SetStartMonth(h.month) || !e.SetStartDay(h.day) || !e.SetName(h.name) ||
+                !file.Add(e))
+                return false;
         }
-        ok = ok && file.Write(path.c_str());
-    }
-    if (!ok)
-        std::fprintf(stderr, "koyomi holidays: cannot write %s\n", path.c_str());
-    return ok;
+        return file.Write(out);
+    };
+    if (!SaveWithBackup(path, "koyomi holidays: ", write))
+        return false;
+    StdOut().Text("wrote " + SystemToUtf8(path) + ": " + std::to_string(days.size()) +
+                  " days off in " + std::to_string(year) + "\n");
+    return true;
 }
 } // namespace
 

@@ -1,40 +1,78 @@
 #include "tools/koyomi/Commands.h"
 
 #include "tools/koyomi/Common.h"
+#include "tools/koyomi/Output.h"
 
-#include <cstdio>
+#include <string>
+
+namespace {
+#ifdef _WIN32
+const char kOutputForm[] =
+    "  --raw          write the code page 932 bytes unchanged (what the host receives);\n"
+    "                 otherwise a console shows the characters, and a file or pipe gets the\n"
+    "                 ANSI code page (932 in Japan) with CR LF\n"
+    "  --utf8         UTF-8 with CR LF to a file or pipe instead (any command)\n";
+const char kExamples[] =
+    "Examples:\n"
+    "  koyomi.exe my.kmb holidays-%year%.kmb\n"
+    "  cd sample && koyomi.exe --date 2027-01-11 --chip chip.txt\n"
+    "  koyomi.exe --now 2026-12-08 D:\\予定\\my.kmb > today.txt\n"
+    "  koyomi.exe convert old.kmd new.kmb\n"
+    "  koyomi.exe holidays 2027          (next year's holidays-2027.kmb for the chip)\n"
+    "  koyomi.exe holidays --from 2027 --to 2036 %USERPROFILE%\\Documents\\koyomi\n";
+#else
+const char kOutputForm[] =
+    "  --raw          write the code page 932 bytes unchanged (what the host receives);\n"
+    "                 otherwise UTF-8 with one newline per line\n"
+    "  --utf8         UTF-8 to a Windows file or pipe; here the output is UTF-8 anyway\n";
+const char kExamples[] =
+    "Examples:\n"
+    "  koyomi my.kmb holidays-%year%.kmb\n"
+    "  cd build/native/examples && koyomi --date 2027-01-11 --chip chip.txt\n"
+    "  koyomi --raw --now 2026-12-08 my.kmb | iconv -f CP932 -t UTF-8\n"
+    "  koyomi convert old.kmd new.kmb\n"
+    "  koyomi holidays 2027              (next year's holidays-2027.kmb for the chip)\n";
+#endif
+} // namespace
+
+void PrintVersion() {
+    StdOut().Text("koyomi " KOYOMI_VERSION "\n");
+}
 
 void PrintUsage(bool full) {
-    std::FILE* out = full ? stdout : stderr;
-    PutText(out,
-            "usage: koyomi [--date YYYY-MM-DD] [--now YYYY-MM-DD] [--raw] [--chip FILE] [PATH...]\n"
-            "       koyomi dump PATH\n"
-            "       koyomi list PATH\n"
-            "       koyomi convert IN OUT\n"
-            "       koyomi holidays [--text] YEAR [OUT]\n"
-            "       koyomi holidays [--text] --from YEAR --to YEAR [DIR]\n"
-            "       koyomi --help\n");
+    CTextOut& out = full ? StdOut() : StdErr();
+    out.Text(Cp932ToUtf8(
+        "usage: koyomi [--date YYYY-MM-DD] [--now YYYY-MM-DD] [--raw] [--chip FILE] [PATH...]\n"
+        "       koyomi dump PATH\n"
+        "       koyomi list PATH\n"
+        "       koyomi convert IN OUT\n"
+        "       koyomi holidays [--text] YEAR [OUT]\n"
+        "       koyomi holidays [--text] --from YEAR --to YEAR [DIR]\n"
+        "       koyomi --help | --version\n"
+        "Every command also takes --utf8.\n"));
     if (!full)
         return;
-    PutText(
-        out,
-        "\n"
-        "Main mode: prints the text a chip shows for the named data files (.kmb), exactly as\n"
-        "the Koyomiru plug-in builds it: the header with the date, then the names of the\n"
-        "entries that apply, or \"なし\".\n"
-        "  PATH...        data files, one chip-text line each (\"%year%\" stands for the year\n"
-        "                 of the date in use); \"--\" ends the options\n"
-        "  --chip FILE    use the bytes of FILE as the chip text instead of PATH arguments\n"
-        "                 (lines end in CR LF, CR or LF; relative paths from the current folder)\n"
-        "  --date DATE    evaluate DATE (YYYY-MM-DD), as if picked from the chip menu\n"
-        "  --now DATE     set the clock: the default date and the year of the holiday table\n"
-        "                 (default: the real local date)\n"
-        "  --raw          write the code page 932 bytes unchanged (what the host receives);\n"
-        "                 otherwise UTF-8 with one newline per line\n"
+    out.Text(Cp932ToUtf8(
+        std::string(
+            "\n"
+            "Main mode: prints the text a chip shows for the named data files (.kmb), exactly as\n"
+            "the Koyomiru plug-in builds it: the header with the date, then the names of the\n"
+            "entries that apply, or \"なし\".\n"
+            "  PATH...        data files, one chip-text line each (\"%year%\" stands for the year\n"
+            "                 of the date in use); \"--\" ends the options\n"
+            "  --chip FILE    use the bytes of FILE as the chip text instead of PATH arguments\n"
+            "                 (lines end in CR LF, CR or LF; relative paths from the current "
+            "folder)\n"
+            "  --date DATE    evaluate DATE (YYYY-MM-DD), as if picked from the chip menu\n"
+            "  --now DATE     set the clock: the default date and the year of the holiday table\n"
+            "                 (default: the real local date)\n") +
+        kOutputForm +
         "With neither PATH nor --chip the chip text is empty, which the plug-in answers with\n"
         "\"データファイル読み込みエラー\". A bad date or an unknown option exits 2. A named\n"
         "file that adds nothing (missing, unreadable, not a regular file, of another version)\n"
-        "gets one warning on standard error; standard output stays the plug-in's text.\n"
+        "gets one warning on standard error, with a hint when its name is nearly a command's;\n"
+        "standard output stays the plug-in's text. When no named file could be read (or none\n"
+        "is named), the exit is 1.\n"
         "\n"
         "dump PATH        one line per entry: MM SD ED WD FFFF NAME (months byte, start and\n"
         "                 end day, weekday byte, flags word in hex; name in UTF-8, invalid\n"
@@ -47,7 +85,8 @@ void PrintUsage(bool full) {
         "                 write Japan's national holidays of YEAR (2000-2099) as a data file:\n"
         "                 one 当日 entry with the holiday flag per day off, 振替休日 and\n"
         "                 国民の休日 included (default OUT holidays-YEAR.kmb; an existing OUT is\n"
-        "                 backed up as for convert)\n"
+        "                 backed up as for convert); says which file it wrote and how many\n"
+        "                 days off it holds\n"
         "  --text         the legacy text format instead (code page 932, CR LF, default OUT\n"
         "                 holidays-YEAR.kmd), to read or to edit in KmbTool\n"
         "  --from YEAR --to YEAR [DIR]\n"
@@ -62,12 +101,10 @@ void PrintUsage(bool full) {
         "A PATH whose extension is .kmd (any case) is read as a legacy text file, any other\n"
         "as a binary data file. A file that cannot be loaded prints\n"
         "\"ファイルの読込に失敗しました。\" and exits 1; an import that stopped early warns\n"
-        "with the line number. Usage errors exit 2.\n"
-        "\n"
-        "Examples:\n"
-        "  koyomi my.kmb holidays-%year%.kmb\n"
-        "  cd build/native/examples && koyomi --date 2027-01-11 --chip chip.txt\n"
-        "  koyomi --raw --now 2026-12-08 my.kmb | iconv -f CP932 -t UTF-8\n"
-        "  koyomi convert old.kmd new.kmb\n"
-        "  koyomi holidays 2027              (next year's holidays-2027.kmb for the chip)\n");
+        "with the line number. A legacy file saved as UTF-8 (with or without a BOM, as\n"
+        "today's Notepad writes) is read as such; a character code page 932 lacks becomes\n"
+        "\"?\". A file that cannot be written names the cause. Usage errors exit 2.\n"
+        "--version prints the release version.\n"
+        "\n" +
+        kExamples));
 }

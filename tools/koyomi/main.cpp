@@ -1,6 +1,7 @@
 // koyomi: the day text, dumps, conversion and the national holidays as Koyomiru data files on the
 // command line.
 #include "tools/koyomi/Commands.h"
+#include "tools/koyomi/Output.h"
 
 #include <csignal>
 #include <cstring>
@@ -17,8 +18,13 @@ int main(int argc, char** argv) {
     // with a backup or a data file half written.
     std::signal(SIGXFSZ, SIG_IGN);
 #endif
+    argc = TakeOutputOptions(argc, argv);
     if (argc >= 2 && IsHelp(argv[1])) {
         PrintUsage(true);
+        return 0;
+    }
+    if (argc >= 2 && std::strcmp(argv[1], "--version") == 0) {
+        PrintVersion();
         return 0;
     }
     // "koyomi dump --help" and its kin explain themselves rather than load a file of that name.
