@@ -3,6 +3,7 @@
 #include "calendar/Calendar.h"
 #include "platform/Clock.h"
 #include "platform/Files.h"
+#include "tools/koyomi/ChipArgs.h"
 #include "tools/koyomi/Commands.h"
 #include "tools/koyomi/Common.h"
 
@@ -26,29 +27,6 @@ struct Options {
     std::string chipFile;
     std::vector<std::string> paths;
 };
-
-bool ParseNumber(const char* p, int digits, unsigned& out) {
-    out = 0;
-    for (int i = 0; i < digits; ++i) {
-        if (p[i] < '0' || p[i] > '9')
-            return false;
-        out = out * 10 + static_cast<unsigned>(p[i] - '0');
-    }
-    return true;
-}
-
-// YYYY-MM-DD, a real date of the years 1601-9999 (the range a SYSTEMTIME of Windows takes and
-// four digits print). The weekday comes from the calendar.
-bool ParseDate(const char* text, SYSTEMTIME& out) {
-    unsigned y, m, d;
-    if (std::strlen(text) != 10 || text[4] != '-' || text[7] != '-' || !ParseNumber(text, 4, y) ||
-        !ParseNumber(text + 5, 2, m) || !ParseNumber(text + 8, 2, d))
-        return false;
-    if (y < 1601 || m < 1 || m > 12 || d < 1 || d > DaysInMonth(y, m))
-        return false;
-    out = MakeDate(y, m, d);
-    return true;
-}
 
 int UsageError(const std::string& message) {
     std::fprintf(stderr, "koyomi: %s\n", message.c_str());
@@ -113,45 +91,6 @@ int Parse(int argc, char** argv, Options& o) {
     return 0;
 }
 
-// The chip text from a file: a regular file only, since a folder, a device or a FIFO would
-// fail, never end or never arrive. False with a message.
-bool ReadChipFile(const std::string& path, std::string& chip) {
-    OpenFailure why;
-    std::FILE* in = OpenRegularFile(path.c_str(), &why);
-    if (!in) {
-        std::fprintf(stderr, "koyomi: cannot read the chip text \"%s\": %s\n", path.c_str(),
-                     why == OPEN_MISSING       ? "no such file"
-                     : why == OPEN_NOT_REGULAR ? "not a regular file"
-                                               : "access refused");
-        return false;
-    }
-    char chunk[65536];
-    std::size_t got;
-    while ((got = std::fread(chunk, 1, sizeof chunk, in)) > 0)
-        chip.append(chunk, got);
-    const bool failed = std::ferror(in) != 0;
-    std::fclose(in);
-    if (failed)
-        std::fprintf(stderr, "koyomi: cannot read the chip text \"%s\": read error\n",
-                     path.c_str());
-    return !failed;
-}
-
-const char* Why(LoadFailure why) {
-    switch (why) {
-    case LOAD_MISSING:
-        return "no such file";
-    case LOAD_NOT_REGULAR:
-        return "not a regular file";
-    case LOAD_NOT_DATA_FILE:
-        return "not a data file of this version";
-    case LOAD_TOO_LARGE:
-        return "too large to load";
-    default:
-        return "cannot be read";
-    }
-}
-
 // One newline for each CR LF and each lone LF, a newline at the end.
 std::string ForTerminal(const std::string& cp932) {
     const std::string utf8 = Cp932ToUtf8(cp932);
@@ -179,11 +118,7 @@ int RunDayText(int argc, char** argv) {
         if (!ReadChipFile(o.chipFile, chip))
             return EXIT_LOAD_FAILED;
     } else {
-        for (std::size_t i = 0; i < o.paths.size(); ++i) {
-            if (i != 0)
-                chip += "\r\n";
-            chip += o.paths[i];
-        }
+        chip = ChipFromPaths(o.paths);
     }
 
     if (o.haveNow)
