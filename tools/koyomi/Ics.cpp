@@ -9,6 +9,7 @@
 #include "tools/koyomi/IcsText.h"
 #include "tools/koyomi/RangeArgs.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <ctime>
 #include <unordered_map>
@@ -150,10 +151,7 @@ int RunIcs(int argc, char** argv) {
                     found = bodies.emplace(h.name, MakeBody(files, h)).first;
                 const EventBody& b = found->second;
                 if (repeats) {
-                    bool seen = false;
-                    for (std::uint64_t t : today)
-                        seen = seen || t == b.hash;
-                    if (seen)
+                    if (std::find(today.begin(), today.end(), b.hash) != today.end())
                         continue;
                     today.push_back(b.hash);
                 }
