@@ -29,7 +29,9 @@ bool ConvertOne(const char* p, std::size_t n, std::string& out) {
 #ifdef _WIN32
     wchar_t w[2];
     int k = MultiByteToWideChar(932, MB_ERR_INVALID_CHARS, p, static_cast<int>(n), w, 2);
-    if (k <= 0)
+    // Windows passes the unassigned byte 0x80 through as U+0080; it is no character, as the
+    // native conversion says.
+    if (k <= 0 || (k == 1 && w[0] == 0x80))
         return false;
     char u[8];
     int m = WideCharToMultiByte(CP_UTF8, 0, w, k, u, sizeof u, nullptr, nullptr);
