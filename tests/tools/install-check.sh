@@ -16,7 +16,7 @@ if [ -s "$work/warnings" ] || [ ! -s "$work/page" ]; then
     exit 1
 fi
 status=0
-for word in $(grep -o -- '--[a-z]*' "$work/help" | sort -u) dump list convert holidays; do
+for word in $(grep -o -- '--[a-z]*' "$work/help" | sort -u) dump list convert holidays agenda month ics; do
     grep -q -- "$word" "$work/page" || { echo "koyomi.1 does not mention $word"; status=1; }
 done
 # The page's header names the release that --version prints.

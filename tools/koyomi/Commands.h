@@ -8,6 +8,9 @@ int RunDump(int argc, char** argv);
 int RunList(int argc, char** argv);
 int RunConvert(int argc, char** argv);
 int RunHolidays(int argc, char** argv);
+int RunAgenda(int argc, char** argv);
+int RunMonth(int argc, char** argv);
+int RunIcs(int argc, char** argv);
 // The main mode: the chip text for a date. Takes all arguments after the program name.
 int RunDayText(int argc, char** argv);
 void PrintUsage(bool full);

@@ -2,6 +2,7 @@
 
 #include "platform/Files.h"
 #include "platform/Platform.h"
+#include "tools/koyomi/Commands.h"
 #include "tools/koyomi/Output.h"
 
 #include <cerrno>
@@ -23,6 +24,16 @@ void WarnIfCut(const std::string& path, unsigned long promised, unsigned long wh
         Tell("koyomi: warning: " + SystemToUtf8(path) + ": read " + std::to_string(read) +
              " of the " + std::to_string(promised) +
              " records its header promises; the file may be damaged");
+}
+
+void WarnSkipped(const SkippedFile& s) {
+    std::string warning = "koyomi: warning: " + SystemToUtf8(s.path) + ": " +
+                          LoadFailureText(s.why) + "; it adds nothing";
+    // A command typed after an option, or mistyped, is taken for a file name.
+    if (s.why == LOAD_MISSING)
+        if (const char* command = NearCommand(s.path))
+            warning += std::string(" (did you mean \"koyomi ") + command + "\"?)";
+    Tell(warning);
 }
 
 const char* LoadFailureText(LoadFailure why) {
@@ -47,7 +58,9 @@ bool ConvertOne(const char* p, std::size_t n, std::string& out, bool systemCodeP
     wchar_t w[2];
     int k = MultiByteToWideChar(systemCodePage ? CP_ACP : 932, MB_ERR_INVALID_CHARS, p,
                                 static_cast<int>(n), w, 2);
-    if (k <= 0)
+    // Windows passes the unassigned byte 0x80 through as U+0080; it is no character, as the
+    // native conversion says.
+    if (k <= 0 || (k == 1 && w[0] == 0x80))
         return false;
     char u[8];
     int m = WideCharToMultiByte(CP_UTF8, 0, w, k, u, sizeof u, nullptr, nullptr);

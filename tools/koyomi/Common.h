@@ -2,6 +2,7 @@
 // message as UTF-8, the reason a system call gave.
 #pragma once
 
+#include "calendar/DayText.h"
 #include "calendar/KmdDataFile.h"
 
 #include <cstdio>
@@ -13,6 +14,9 @@ bool LoadLikeEditor(CKmdDataFile& file, const std::string& path, bool* imported)
 
 // Why a file added nothing, in words ("no such file").
 const char* LoadFailureText(LoadFailure why);
+// The warning for a named file that adds nothing, with a hint when its name is nearly a
+// command's.
+void WarnSkipped(const SkippedFile& s);
 
 // A binary file whose header promised more records than it held whole: what was read, and that
 // the file may be damaged, on standard error.

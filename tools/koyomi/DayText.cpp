@@ -3,6 +3,7 @@
 #include "calendar/Calendar.h"
 #include "platform/Clock.h"
 #include "platform/Files.h"
+#include "tools/koyomi/ChipArgs.h"
 #include "tools/koyomi/Commands.h"
 #include "tools/koyomi/Common.h"
 #include "tools/koyomi/Output.h"
@@ -23,29 +24,6 @@ struct Options {
     std::string chipFile;
     std::vector<std::string> paths;
 };
-
-bool ParseNumber(const char* p, int digits, unsigned& out) {
-    out = 0;
-    for (int i = 0; i < digits; ++i) {
-        if (p[i] < '0' || p[i] > '9')
-            return false;
-        out = out * 10 + static_cast<unsigned>(p[i] - '0');
-    }
-    return true;
-}
-
-// YYYY-MM-DD, a real date of the years 1601-9999 (the range a SYSTEMTIME of Windows takes and
-// four digits print). The weekday comes from the calendar.
-bool ParseDate(const char* text, SYSTEMTIME& out) {
-    unsigned y, m, d;
-    if (std::strlen(text) != 10 || text[4] != '-' || text[7] != '-' || !ParseNumber(text, 4, y) ||
-        !ParseNumber(text + 5, 2, m) || !ParseNumber(text + 8, 2, d))
-        return false;
-    if (y < 1601 || m < 1 || m > 12 || d < 1 || d > DaysInMonth(y, m))
-        return false;
-    out = MakeDate(y, m, d);
-    return true;
-}
 
 // message is UTF-8.
 int UsageError(const std::string& message) {
@@ -116,29 +94,6 @@ int Parse(int argc, char** argv, Options& o) {
     return 0;
 }
 
-// The chip text from a file: a regular file only, since a folder, a device or a FIFO would
-// fail, never end or never arrive. False with a message.
-bool ReadChipFile(const std::string& path, std::string& chip) {
-    OpenFailure why;
-    std::FILE* in = OpenRegularFile(path.c_str(), &why);
-    if (!in) {
-        Tell("koyomi: cannot read the chip text \"" + SystemToUtf8(path) + "\": " +
-             (why == OPEN_MISSING       ? "no such file"
-              : why == OPEN_NOT_REGULAR ? "not a regular file"
-                                        : "access refused"));
-        return false;
-    }
-    char chunk[65536];
-    std::size_t got;
-    while ((got = std::fread(chunk, 1, sizeof chunk, in)) > 0)
-        chip.append(chunk, got);
-    const bool failed = std::ferror(in) != 0;
-    std::fclose(in);
-    if (failed)
-        Tell("koyomi: cannot read the chip text \"" + SystemToUtf8(path) + "\": read error");
-    return !failed;
-}
-
 // As UTF-8 text: one newline for each CR LF and each lone LF, a newline at the end.
 std::string ForTerminal(const std::string& cp932) {
     const std::string utf8 = Cp932ToUtf8(cp932);
@@ -166,11 +121,7 @@ int RunDayText(int argc, char** argv) {
         if (!ReadChipFile(o.chipFile, chip))
             return EXIT_LOAD_FAILED;
     } else {
-        for (std::size_t i = 0; i < o.paths.size(); ++i) {
-            if (i != 0)
-                chip += "\r\n";
-            chip += o.paths[i];
-        }
+        chip = ChipFromPaths(o.paths);
     }
 
     if (o.haveNow)
@@ -186,15 +137,8 @@ int RunDayText(int argc, char** argv) {
     std::vector<CutFile> cut;
     const std::string text = MakeDayText(chip.c_str(), date, &skipped, &cut);
     // The chip's text stays the plug-in's; what it silently left out is told beside it.
-    for (const SkippedFile& s : skipped) {
-        std::string warning = "koyomi: warning: " + SystemToUtf8(s.path) + ": " +
-                              LoadFailureText(s.why) + "; it adds nothing";
-        // A command typed after an option, or mistyped, is taken for a file name.
-        if (s.why == LOAD_MISSING)
-            if (const char* command = NearCommand(s.path))
-                warning += std::string(" (did you mean \"koyomi ") + command + "\"?)";
-        Tell(warning);
-    }
+    for (const SkippedFile& s : skipped)
+        WarnSkipped(s);
     for (const CutFile& c : cut)
         WarnIfCut(c.path, c.promised, 0, c.present);
 

@@ -19,7 +19,10 @@ const char kExamples[] =
     "  koyomi.exe --now 2026-12-08 D:\\予定\\my.kmb > today.txt\n"
     "  koyomi.exe convert old.kmd new.kmb\n"
     "  koyomi.exe holidays 2027          (next year's holidays-2027.kmb for the chip)\n"
-    "  koyomi.exe holidays --from 2027 --to 2036 %USERPROFILE%\\Documents\\koyomi\n";
+    "  koyomi.exe holidays --from 2027 --to 2036 %USERPROFILE%\\Documents\\koyomi\n"
+    "  koyomi.exe agenda --chip chip.txt\n"
+    "  koyomi.exe month 2027-01 --chip chip.txt\n"
+    "  koyomi.exe ics --chip chip.txt -o koyomiru.ics\n";
 #else
 const char kOutputForm[] =
     "  --raw          write the code page 932 bytes unchanged (what the host receives);\n"
@@ -31,7 +34,10 @@ const char kExamples[] =
     "  cd build/native/examples && koyomi --date 2027-01-11 --chip chip.txt\n"
     "  koyomi --raw --now 2026-12-08 my.kmb | iconv -f CP932 -t UTF-8\n"
     "  koyomi convert old.kmd new.kmb\n"
-    "  koyomi holidays 2027              (next year's holidays-2027.kmb for the chip)\n";
+    "  koyomi holidays 2027              (next year's holidays-2027.kmb for the chip)\n"
+    "  koyomi agenda --chip chip.txt\n"
+    "  koyomi month 2027-01 --chip chip.txt\n"
+    "  koyomi ics --chip chip.txt -o koyomiru.ics\n";
 #endif
 } // namespace
 
@@ -48,6 +54,10 @@ void PrintUsage(bool full) {
         "       koyomi convert IN OUT\n"
         "       koyomi holidays [--text] YEAR [OUT]\n"
         "       koyomi holidays [--text] --from YEAR --to YEAR [DIR]\n"
+        "       koyomi agenda [--from DATE] [--days N | --to DATE] [--all] [--tsv]\n"
+        "                     (PATH... | --chip FILE)\n"
+        "       koyomi month [YYYY-MM] [--color=WHEN] (PATH... | --chip FILE)\n"
+        "       koyomi ics [--from DATE] [--to DATE] [-o FILE] (PATH... | --chip FILE)\n"
         "       koyomi --help | --version\n"
         "Every command also takes --utf8.\n"));
     if (!full)
@@ -97,6 +107,28 @@ void PrintUsage(bool full) {
         "change of the law needs a new version of koyomi. A YEAR that is no number or lies\n"
         "outside 2000-2099 exits 2 and writes nothing. Next year's file for the chip line\n"
         "\"holidays-%year%.kmb\": koyomi holidays 2027 (or --from 2027 --to 2036 for ten).\n"
+        "\n"
+        "agenda, month and ics show each day D exactly as \"koyomi --now D --date D\" would:\n"
+        "\"%year%\" is D's year and the holidays are those of D's year, so a range that\n"
+        "crosses a year reads the next year's holiday file. --from and --to are inclusive;\n"
+        "--now DATE takes DATE as today. A bad date, --to before --from or more than 3660\n"
+        "days exits 2; a file that adds nothing is warned about once.\n"
+        "agenda            one block per day with entries: the date and weekday, then the\n"
+        "                  names (default: today and the next 13 days)\n"
+        "  --days N        N days from --from (1-3660)\n"
+        "  --all           show the days without entries too\n"
+        "  --tsv           one line per day and name: YYYY-MM-DD, a tab, the name in UTF-8\n"
+        "month [YYYY-MM]   the month as a grid of weeks from Sunday (default: this month):\n"
+        "                  holidays in brackets, other entries marked *, then the days and\n"
+        "                  their names\n"
+        "  --color=WHEN    colour holidays and Sundays: never, always, or auto (the default:\n"
+        "                  on a terminal, unless NO_COLOR is set)\n"
+        "ics               an iCalendar file of all-day events, one per day and entry, to\n"
+        "                  import into a phone or web calendar (default: today through one\n"
+        "                  year); UTF-8 with CR LF on every system. Each event's UID stays the\n"
+        "                  same across runs, so importing again updates rather than doubles.\n"
+        "                  The file is a snapshot: export again after editing the rules\n"
+        "  -o FILE         write FILE (put in place whole) instead of standard output\n"
         "\n"
         "A PATH whose extension is .kmd (any case) is read as a legacy text file, any other\n"
         "as a binary data file. A file that cannot be loaded prints\n"

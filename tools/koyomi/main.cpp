@@ -31,7 +31,9 @@ int main(int argc, char** argv) {
     const bool subcommand =
         argc >= 2 &&
         (std::strcmp(argv[1], "dump") == 0 || std::strcmp(argv[1], "list") == 0 ||
-         std::strcmp(argv[1], "convert") == 0 || std::strcmp(argv[1], "holidays") == 0);
+         std::strcmp(argv[1], "convert") == 0 || std::strcmp(argv[1], "holidays") == 0 ||
+         std::strcmp(argv[1], "agenda") == 0 || std::strcmp(argv[1], "month") == 0 ||
+         std::strcmp(argv[1], "ics") == 0);
     if (subcommand && argc >= 3 && IsHelp(argv[2])) {
         PrintUsage(true);
         return 0;
@@ -44,5 +46,11 @@ int main(int argc, char** argv) {
         return RunConvert(argc - 2, argv + 2);
     if (argc >= 2 && std::strcmp(argv[1], "holidays") == 0)
         return RunHolidays(argc - 2, argv + 2);
+    if (argc >= 2 && std::strcmp(argv[1], "agenda") == 0)
+        return RunAgenda(argc - 2, argv + 2);
+    if (argc >= 2 && std::strcmp(argv[1], "month") == 0)
+        return RunMonth(argc - 2, argv + 2);
+    if (argc >= 2 && std::strcmp(argv[1], "ics") == 0)
+        return RunIcs(argc - 2, argv + 2);
     return RunDayText(argc - 1, argv + 1);
 }

@@ -1,0 +1,62 @@
+#include "tools/koyomi/ChipArgs.h"
+#include "tools/koyomi/Common.h"
+#include "tools/koyomi/Output.h"
+
+#include "calendar/Calendar.h"
+
+#include <cstdio>
+#include <cstring>
+
+namespace {
+bool ParseNumber(const char* p, int digits, unsigned& out) {
+    out = 0;
+    for (int i = 0; i < digits; ++i) {
+        if (p[i] < '0' || p[i] > '9')
+            return false;
+        out = out * 10 + static_cast<unsigned>(p[i] - '0');
+    }
+    return true;
+}
+} // namespace
+
+bool ParseDate(const char* text, SYSTEMTIME& out) {
+    unsigned y, m, d;
+    if (std::strlen(text) != 10 || text[4] != '-' || text[7] != '-' || !ParseNumber(text, 4, y) ||
+        !ParseNumber(text + 5, 2, m) || !ParseNumber(text + 8, 2, d))
+        return false;
+    if (y < 1601 || m < 1 || m > 12 || d < 1 || d > DaysInMonth(y, m))
+        return false;
+    out = MakeDate(y, m, d);
+    return true;
+}
+
+bool ReadChipFile(const std::string& path, std::string& chip) {
+    OpenFailure why;
+    std::FILE* in = OpenRegularFile(path.c_str(), &why);
+    if (!in) {
+        Tell("koyomi: cannot read the chip text \"" + SystemToUtf8(path) + "\": " +
+             (why == OPEN_MISSING       ? "no such file"
+              : why == OPEN_NOT_REGULAR ? "not a regular file"
+                                        : "access denied"));
+        return false;
+    }
+    char chunk[65536];
+    std::size_t got;
+    while ((got = std::fread(chunk, 1, sizeof chunk, in)) > 0)
+        chip.append(chunk, got);
+    const bool failed = std::ferror(in) != 0;
+    std::fclose(in);
+    if (failed)
+        Tell("koyomi: cannot read the chip text \"" + SystemToUtf8(path) + "\": read error");
+    return !failed;
+}
+
+std::string ChipFromPaths(const std::vector<std::string>& paths) {
+    std::string chip;
+    for (std::size_t i = 0; i < paths.size(); ++i) {
+        if (i != 0)
+            chip += "\r\n";
+        chip += paths[i];
+    }
+    return chip;
+}

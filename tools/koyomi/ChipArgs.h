@@ -1,0 +1,21 @@
+// What every command that reads a chip text shares: its dates on the command line, the chip
+// text from --chip FILE or from PATH arguments, and why a named file added nothing.
+#pragma once
+
+#include "data/KmdEntryFile.h"
+#include "platform/Files.h"
+#include "platform/Platform.h"
+
+#include <string>
+#include <vector>
+
+// YYYY-MM-DD, a real date of the years 1601-9999 (the range a SYSTEMTIME of Windows takes and
+// four digits print). The weekday comes from the calendar.
+bool ParseDate(const char* text, SYSTEMTIME& out);
+
+// The chip text from a file: a regular file only, since a folder, a device or a FIFO would
+// fail, never end or never arrive. False with a message.
+bool ReadChipFile(const std::string& path, std::string& chip);
+
+// PATH arguments as a chip text: one line each, joined with CR LF.
+std::string ChipFromPaths(const std::vector<std::string>& paths);

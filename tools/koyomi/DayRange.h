@@ -1,0 +1,44 @@
+// A run of days, both ends inclusive, and the walk over it that gives each day the entries a
+// chip shows for it: "%year%" is the day's year and the holiday table is the one built for
+// that year, as `koyomi --now D --date D` shows day D. The files are loaded once per year.
+#pragma once
+
+#include "calendar/DayText.h"
+#include "platform/Platform.h"
+
+#include <functional>
+#include <string>
+#include <vector>
+
+// The longest range a command takes: ten years and a little.
+constexpr unsigned MAX_RANGE_DAYS = 3660;
+constexpr unsigned LAST_YEAR = 9999; // four digits print
+
+// Date order, by year, month and day only.
+bool Before(const SYSTEMTIME& a, const SYSTEMTIME& b);
+// n days later; false when that passes LAST_YEAR.
+bool AddDays(SYSTEMTIME& date, unsigned n);
+// The days of [from, to], counting at most up to limit + 1; 0 when to is before from.
+unsigned CountDays(const SYSTEMTIME& from, const SYSTEMTIME& to, unsigned limit);
+
+class CDayWalk {
+public:
+    // One day's named entries in chip order; `files` is the year's loaded set (for PathOf).
+    // Returning false stops the walk.
+    using Visit = std::function<bool(const SYSTEMTIME& date, const CChipFiles& files,
+                                     const std::vector<DayHit>& hits)>;
+
+    // Visits every day of [from, to]. False when memory ran out or a visit stopped it.
+    bool Run(const std::string& chip, const SYSTEMTIME& from, const SYSTEMTIME& to,
+             const Visit& visit);
+    // On standard error: each file that added nothing, and each cut short, once per path
+    // however many years named it.
+    void Warn() const;
+    // Whether some year of the walk had a file to read.
+    bool ReadAny() const { return readAny; }
+
+private:
+    std::vector<SkippedFile> skipped;
+    std::vector<CutFile> cut;
+    bool readAny = false;
+};

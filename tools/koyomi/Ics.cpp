@@ -1,0 +1,188 @@
+// koyomi ics: every (day, entry) of a range as an all-day event of an iCalendar file. Rules
+// that move off weekends and holidays have no recurrence rule to say them, so each day the
+// engine computes is written out. The bytes are the same on every system: UTF-8, CR LF.
+#include "platform/Files.h"
+#include "platform/Platform.h"
+#include "tools/koyomi/Commands.h"
+#include "tools/koyomi/Common.h"
+#include "tools/koyomi/DayRange.h"
+#include "tools/koyomi/IcsText.h"
+#include "tools/koyomi/Output.h"
+#include "tools/koyomi/RangeArgs.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <ctime>
+#include <unordered_map>
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#endif
+
+#ifndef KOYOMI_VERSION
+#define KOYOMI_VERSION "0"
+#endif
+
+namespace {
+// What an entry's events share across the days of a year: its lines and its identity.
+struct EventBody {
+    std::string lines; // SUMMARY and CATEGORIES, folded, each with its CR LF
+    std::uint64_t hash;
+};
+
+// The UTC time of the export; with --now the clock's midnight, so that two runs for the same
+// date write the same bytes.
+std::string Stamp(const RangeArgs& a) {
+    char text[32];
+    if (a.clockSet) {
+        std::snprintf(text, sizeof text, "%04u%02u%02uT000000Z", a.today.wYear, a.today.wMonth,
+                      a.today.wDay);
+        return text;
+    }
+    const std::time_t now = std::time(nullptr);
+    const std::tm* utc = std::gmtime(&now);
+    if (!utc || std::strftime(text, sizeof text, "%Y%m%dT%H%M%SZ", utc) == 0)
+        return "19700101T000000Z";
+    return text;
+}
+
+EventBody MakeBody(const CChipFiles& files, const DayHit& h) {
+    EventBody b;
+    const std::string& path = files.PathOf(h.file);
+    const std::string record = std::to_string(h.record);
+    b.hash = IcsHash(path.c_str(), path.size() + 1); // the NUL keeps the fields apart
+    b.hash = IcsHash(record.c_str(), record.size() + 1, b.hash);
+    b.hash = IcsHash(h.name, h.nameLength, b.hash);
+    IcsAppendLine(b.lines, "SUMMARY:" + IcsEscape(Cp932ToUtf8(std::string(h.name, h.nameLength))));
+    // u8: the file is UTF-8, not the code page 932 of the program's other literals.
+    b.lines += h.holiday ? u8"CATEGORIES:休日\r\n" : u8"CATEGORIES:予定\r\n";
+    return b;
+}
+
+// The same file named twice yields the same entry twice; one event is all a calendar can hold.
+bool RepeatsAPath(const CChipFiles& files) {
+    for (unsigned i = 0; i < files.FileCount(); ++i)
+        for (unsigned j = 0; j < i; ++j)
+            if (files.PathOf(i) == files.PathOf(j))
+                return true;
+    return false;
+}
+
+class CIcsWriter {
+public:
+    explicit CIcsWriter(std::FILE* out) : out(out) {}
+    std::string& Buffer() { return buffer; }
+    // Hands the buffer on once it is large; false when a write failed.
+    bool Drain(bool all) {
+        if (buffer.size() < (all ? 1u : 1u << 20))
+            return ok;
+        ok = ok && std::fwrite(buffer.data(), 1, buffer.size(), out) == buffer.size();
+        buffer.clear();
+        return ok;
+    }
+
+private:
+    std::FILE* out;
+    std::string buffer;
+    bool ok = true;
+};
+} // namespace
+
+int RunIcs(int argc, char** argv) {
+    RangeArgs a;
+    const int parsed = ParseRangeArgs("ics", TAKES_RANGE | TAKES_OUTPUT, argc, argv, a);
+    if (parsed != 0)
+        return parsed < 0 ? 0 : parsed;
+    SYSTEMTIME from, to;
+    if (!ResolveRange("ics", a, 0, from, to))
+        return EXIT_USAGE;
+
+    // A file is written under a fresh name and put in place whole, so that a failed export
+    // leaves the last one as it was.
+    std::string temporary;
+    std::FILE* out = stdout;
+    if (!a.output.empty()) {
+        out = CreateFreshFile(a.output, temporary);
+        if (!out) {
+            Tell("koyomi ics: cannot write beside " + SystemToUtf8(a.output));
+            return EXIT_LOAD_FAILED;
+        }
+    } else {
+#ifdef _WIN32
+        _setmode(_fileno(stdout), _O_BINARY); // the bytes untouched: no CR added, no conversion
+#endif
+    }
+
+    CIcsWriter w(out);
+    const std::string stamp = "DTSTAMP:" + Stamp(a) + "\r\n";
+    w.Buffer() = "BEGIN:VCALENDAR\r\n"
+                 "VERSION:2.0\r\n"
+                 "PRODID:-//Koyomiru//koyomi " KOYOMI_VERSION "//JA\r\n"
+                 "CALSCALE:GREGORIAN\r\n"
+                 "X-WR-CALNAME:Koyomiru\r\n";
+    std::unordered_map<const char*, EventBody> bodies; // by name bytes, for the year loaded
+    const CChipFiles* bodiesOf = nullptr;
+    unsigned bodiesYear = 0;
+    bool repeats = false;
+    std::vector<std::uint64_t> today;
+    CDayWalk walk;
+    const bool walked = walk.Run(
+        a.chip, from, to,
+        [&](const SYSTEMTIME& d, const CChipFiles& files, const std::vector<DayHit>& hits) {
+            if (&files != bodiesOf || d.wYear != bodiesYear) {
+                bodies.clear(); // a new year's files: the old name bytes are gone
+                bodiesOf = &files;
+                bodiesYear = d.wYear;
+                repeats = RepeatsAPath(files);
+            }
+            char dates[96];
+            SYSTEMTIME next = d;
+            if (AddDays(next, 1))
+                std::snprintf(
+                    dates, sizeof dates,
+                    "DTSTART;VALUE=DATE:%04u%02u%02u\r\nDTEND;VALUE=DATE:%04u%02u%02u\r\n", d.wYear,
+                    d.wMonth, d.wDay, next.wYear, next.wMonth, next.wDay);
+            else // the last day there is: an all-day DTSTART alone lasts that one day
+                std::snprintf(dates, sizeof dates, "DTSTART;VALUE=DATE:%04u%02u%02u\r\n", d.wYear,
+                              d.wMonth, d.wDay);
+            today.clear();
+            for (const DayHit& h : hits) {
+                auto found = bodies.find(h.name);
+                if (found == bodies.end())
+                    found = bodies.emplace(h.name, MakeBody(files, h)).first;
+                const EventBody& b = found->second;
+                if (repeats) {
+                    if (std::find(today.begin(), today.end(), b.hash) != today.end())
+                        continue;
+                    today.push_back(b.hash);
+                }
+                std::string& s = w.Buffer();
+                s += "BEGIN:VEVENT\r\nUID:";
+                s += IcsUid(d.wYear, d.wMonth, d.wDay, b.hash);
+                s += "\r\n";
+                s += stamp;
+                s += dates;
+                s += b.lines;
+                s += "TRANSP:TRANSPARENT\r\nEND:VEVENT\r\n";
+            }
+            return w.Drain(false);
+        });
+    w.Buffer() += "END:VCALENDAR\r\n";
+    const bool written = w.Drain(true) && walked;
+    walk.Warn();
+    bool closed = true;
+    if (temporary.empty()) {
+        closed = std::fflush(stdout) == 0;
+    } else {
+        closed = CloseWrittenFile(out) && written &&
+                 ReplaceFileWith(temporary.c_str(), a.output.c_str());
+        if (!closed)
+            DeleteFileA(temporary.c_str());
+    }
+    if (!written || !closed) {
+        Tell("koyomi ics: cannot write " +
+             (temporary.empty() ? std::string("standard output") : SystemToUtf8(a.output)));
+        return EXIT_LOAD_FAILED;
+    }
+    return walk.ReadAny() ? 0 : EXIT_LOAD_FAILED;
+}

@@ -1,0 +1,45 @@
+// The command line of agenda, month and ics: the days, the chip text and the few switches
+// each takes. One parser, so that the three spell their options alike.
+#pragma once
+
+#include "platform/Platform.h"
+
+#include <string>
+#include <vector>
+
+// Which options a command takes.
+enum : unsigned {
+    TAKES_RANGE = 1,   // --from DATE, --to DATE
+    TAKES_DAYS = 2,    // --days N
+    TAKES_LISTING = 4, // --all, --tsv
+    TAKES_COLOR = 8,   // --color=WHEN
+    TAKES_OUTPUT = 16, // -o FILE
+    TAKES_MONTH = 32,  // a first argument YYYY-MM
+};
+
+enum ColorWhen { COLOR_AUTO, COLOR_NEVER, COLOR_ALWAYS };
+
+struct RangeArgs {
+    bool haveFrom = false, haveTo = false, haveDays = false, haveMonth = false;
+    SYSTEMTIME from{}, to{};
+    unsigned days = 0;
+    unsigned year = 0, month = 0; // of TAKES_MONTH
+    bool all = false, tsv = false;
+    ColorWhen color = COLOR_AUTO;
+    std::string output;
+    std::string chip; // the chip text, from --chip FILE or the PATH arguments
+    SYSTEMTIME today{};
+    bool clockSet = false; // --now gave today
+};
+
+// 0 when parsed (the clock set by --now, today read from it, the chip text read); otherwise
+// the exit code: 2 for a usage error, 1 for a chip file that cannot be read, -1 after --help.
+int ParseRangeArgs(const char* command, unsigned takes, int argc, char** argv, RangeArgs& a);
+
+// [from, to] from the options, with `to` defaulting to `span` days from `from` (0: the day
+// before the same date a year on). False with a message (exit 2) for a bad range.
+bool ResolveRange(const char* command, const RangeArgs& a, unsigned span, SYSTEMTIME& from,
+                  SYSTEMTIME& to);
+
+// A usage error: the message on standard error, and the exit code 2.
+int RangeUsageError(const char* command, const std::string& message);
