@@ -107,10 +107,12 @@ TEST(DayRange, EveryDayShowsWhatTheChipShowsWithTheClockOnThatDay) {
         // December's list below the grid, when the range holds all of December.
         if (from.wMonth == 11 && Iso(MakeDate(y, m, d)) > std::to_string(year + 1) + "-01-00") {
             const ToolRun month =
-                RunKoyomi(".", "month " + std::to_string(year) + "-12 --color=never --chip " + dir +
-                                   "/chip.txt");
-            const std::size_t list = month.out.find("\n\n");
-            EXPECT_EQ(december, list == std::string::npos ? "" : month.out.substr(list + 2))
+                RunKoyomi(".", "--utf8 month " + std::to_string(year) +
+                                   "-12 --color=never --chip " + dir + "/chip.txt");
+            const std::string gap = Redirected("\n\n");
+            const std::size_t list = month.out.find(gap);
+            EXPECT_EQ(Redirected(december),
+                      list == std::string::npos ? "" : month.out.substr(list + gap.size()))
                 << "seed " << seed;
         }
     }
@@ -123,8 +125,8 @@ TEST(DayRange, LayoutOfTheAgendaAndTheMonthGrid) {
                          {2 << 4, 23, 0, 0, DT_DAY | DF_HOLIDAY, "天皇誕生日"},
                          {2 << 4, 23, 0, 0, DT_DAY, "会議"},
                          {0, 25, 0, 0, DT_MONTHLY | DF_SHIFT_SAT_SUN_HOL, "給料日"}}));
-    EXPECT_EQ(std::string(u8"2027/02/10 水曜日\n  なし\n\n2027/02/11 木曜日\n  建国記念の日\n"),
-              RunKoyomi(dir, "agenda --all --from 2027-02-10 --to 2027-02-11 a.kmb").out);
+    EXPECT_EQ(Redirected(u8"2027/02/10 水曜日\n  なし\n\n2027/02/11 木曜日\n  建国記念の日\n"),
+              RunKoyomi(dir, "--utf8 agenda --all --from 2027-02-10 --to 2027-02-11 a.kmb").out);
     const std::string grid = u8"             2027年2月\n"
                              u8" 日   月   火   水   木   金   土\n"
                              u8"       1    2    3    4    5    6\n"
@@ -132,9 +134,9 @@ TEST(DayRange, LayoutOfTheAgendaAndTheMonthGrid) {
                              u8" 14   15   16   17   18   19   20\n"
                              u8" 21   22  [23]* 24   25 * 26   27\n"
                              u8" 28\n";
-    EXPECT_EQ(grid + u8"\n11日(木) 建国記念の日\n23日(火) 天皇誕生日\n         会議\n"
-                     u8"25日(木) 給料日\n",
-              RunKoyomi(dir, "month 2027-02 a.kmb").out);
+    EXPECT_EQ(Redirected(grid + u8"\n11日(木) 建国記念の日\n23日(火) 天皇誕生日\n         会議\n"
+                                u8"25日(木) 給料日\n"),
+              RunKoyomi(dir, "--utf8 month 2027-02 a.kmb").out);
     // Colour only when asked (here no terminal): Sundays and holidays in red.
     const std::string colored = RunKoyomi(dir, "month --color=always 2027-02 a.kmb").out;
     EXPECT_NE(std::string::npos, colored.find("\x1b[31m  7 \x1b[0m"));
