@@ -330,10 +330,9 @@ TEST_F(EditorWindow, SavesAfterAFailedSaveAndKeepsTheKeyboardAfterClearingAll) {
     script.AnswerOverwrite();
     script.AnswerBox("ファイルの保存に失敗しました。\n", IDOK);
     script.OnMain([](HWND main) { Press(main, IDC_SAVE); });
-    // The dialog leaves a folder current (under Wine the one it opened in, that of the file
-    // chosen last), after a failed save perhaps one that takes no new file. Wine's dialog
-    // cannot go into sysfs, which takes none whoever runs the test, so the test makes a folder
-    // of it current once the dialog has its answer.
+    // The dialog leaves a folder current, after a failed save perhaps one that takes no file.
+    // Wine's dialog cannot go into sysfs, which takes none whoever runs the test: the test
+    // makes a folder of it current once the dialog has its answer.
     script.OnDialog([&](HWND d) {
         SetDlgItemTextA(d, 0x47C, target.c_str());
         Press(d, IDOK);
@@ -359,7 +358,6 @@ TEST_F(EditorWindow, SavesAfterAFailedSaveAndKeepsTheKeyboardAfterClearingAll) {
 
     EXPECT_EQ(modifiedAfterSave, "");
     EXPECT_EQ(pathAfterSave, target);
-    ASSERT_EQ(rows.size(), 1u);
     EXPECT_EQ(ExpectedRows(dir + "/after.kmb", false), rows);
     EXPECT_EQ(ReadBytes(dir + "/after.bak"), "old bytes");
     // No temporary file left beside the targets.

@@ -7,14 +7,13 @@
 int RunProcess(const std::string& commandLine, const std::string& outFile, const std::string& dir,
                const std::string& errFile) {
     SECURITY_ATTRIBUTES sa = {sizeof sa, nullptr, TRUE};
-    auto create = [&sa](const std::string& path) {
-        return CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, &sa, CREATE_ALWAYS,
-                           FILE_ATTRIBUTE_NORMAL, nullptr);
-    };
-    HANDLE out = create(outFile);
+    HANDLE out = CreateFileA(outFile.c_str(), GENERIC_WRITE, FILE_SHARE_READ, &sa, CREATE_ALWAYS,
+                             FILE_ATTRIBUTE_NORMAL, nullptr);
     if (out == INVALID_HANDLE_VALUE)
         return -1;
-    HANDLE err = errFile.empty() ? GetStdHandle(STD_ERROR_HANDLE) : create(errFile);
+    HANDLE err = errFile.empty() ? GetStdHandle(STD_ERROR_HANDLE)
+                                 : CreateFileA(errFile.c_str(), GENERIC_WRITE, FILE_SHARE_READ, &sa,
+                                               CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     STARTUPINFOA si = {};
     si.cb = sizeof si;
     si.dwFlags = STARTF_USESTDHANDLES;
