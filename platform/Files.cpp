@@ -111,9 +111,9 @@ void CRegularFile::Close() {
     handle = nullptr;
 }
 
-std::FILE* CreateFreshFile(const std::string& near, std::string& created) {
+std::FILE* CreateFreshFile(const std::string& beside, std::string& created) {
     for (int i = 0; i < FRESH_NAME_TRIES; ++i) {
-        const std::string name = near + ".tmp~" + (i ? std::to_string(i) : std::string());
+        const std::string name = beside + ".tmp~" + (i ? std::to_string(i) : std::string());
         HANDLE h = CreateFileA(name.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                                FILE_ATTRIBUTE_NORMAL, nullptr);
         if (h == INVALID_HANDLE_VALUE) {
@@ -190,9 +190,9 @@ void CRegularFile::Close() {
     fd = -1;
 }
 
-std::FILE* CreateFreshFile(const std::string& near, std::string& created) {
+std::FILE* CreateFreshFile(const std::string& beside, std::string& created) {
     for (int i = 0; i < FRESH_NAME_TRIES; ++i) {
-        const std::string name = near + ".tmp~" + (i ? std::to_string(i) : std::string());
+        const std::string name = beside + ".tmp~" + (i ? std::to_string(i) : std::string());
         // O_EXCL with O_CREAT fails on any existing name, a dangling link included.
         const int fd =
             open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0666);

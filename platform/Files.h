@@ -75,10 +75,11 @@ private:
 // with the reason in *why when given.
 std::FILE* OpenRegularFile(const char* path, OpenFailure* why = nullptr);
 
-// Creates a new file for binary writing beside `near` under a name no file had: near + ".tmp~",
-// then ".tmp~1", ".tmp~2" and so on. Never opens an existing file or follows a link planted
-// under one of those names. Null when none could be made; the name used goes to `created`.
-std::FILE* CreateFreshFile(const std::string& near, std::string& created);
+// Creates a new file for binary writing beside the file `beside` names, under a name no file
+// had: beside + ".tmp~", then ".tmp~1", ".tmp~2" and so on. Never opens an existing file or
+// follows a link planted under one of those names. Null when none could be made; the name
+// used goes to `created`. (No parameter may be called "near": <windows.h> defines it away.)
+std::FILE* CreateFreshFile(const std::string& beside, std::string& created);
 
 // Closes a file written with CreateFreshFile; false when any write, the flush or the close
 // failed (a full disk, a file-size limit).

@@ -321,7 +321,12 @@ void CMainWindow::EnsureVisible(int index) {
 }
 
 void CMainWindow::EnableButton(int id, bool enabled) {
-    EnableWindow(Item(id), enabled ? TRUE : FALSE);
+    HWND button = Item(id);
+    // A control disabled with the focus leaves the window without one, and the keys go
+    // nowhere until a click: the list takes the focus first.
+    if (!enabled && button && GetFocus() == button)
+        SendMessageA(window, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(list), TRUE);
+    EnableWindow(button, enabled ? TRUE : FALSE);
 }
 
 void CMainWindow::SetPathText(const std::string& text) {

@@ -4,17 +4,21 @@
 
 #include <vector>
 
-int RunProcess(const std::string& commandLine, const std::string& outFile, const std::string& dir) {
+int RunProcess(const std::string& commandLine, const std::string& outFile, const std::string& dir,
+               const std::string& errFile) {
     SECURITY_ATTRIBUTES sa = {sizeof sa, nullptr, TRUE};
     HANDLE out = CreateFileA(outFile.c_str(), GENERIC_WRITE, FILE_SHARE_READ, &sa, CREATE_ALWAYS,
                              FILE_ATTRIBUTE_NORMAL, nullptr);
     if (out == INVALID_HANDLE_VALUE)
         return -1;
+    HANDLE err = errFile.empty() ? GetStdHandle(STD_ERROR_HANDLE)
+                                 : CreateFileA(errFile.c_str(), GENERIC_WRITE, FILE_SHARE_READ, &sa,
+                                               CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     STARTUPINFOA si = {};
     si.cb = sizeof si;
     si.dwFlags = STARTF_USESTDHANDLES;
     si.hStdOutput = out;
-    si.hStdError = GetStdHandle(STD_ERROR_HANDLE);
+    si.hStdError = err;
     si.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
     PROCESS_INFORMATION pi = {};
     std::vector<char> cmd(commandLine.begin(), commandLine.end());
@@ -22,6 +26,8 @@ int RunProcess(const std::string& commandLine, const std::string& outFile, const
     const BOOL started = CreateProcessA(nullptr, cmd.data(), nullptr, nullptr, TRUE, 0, nullptr,
                                         dir.empty() ? nullptr : dir.c_str(), &si, &pi);
     CloseHandle(out);
+    if (!errFile.empty() && err != INVALID_HANDLE_VALUE)
+        CloseHandle(err);
     if (!started)
         return -1;
     WaitForSingleObject(pi.hProcess, 60000);

@@ -6,10 +6,11 @@
 
 #include <string>
 
-// Runs a command line, standard output into outFile; the exit code, or -1 when it did not start.
-// The child starts in dir when one is given.
+// Runs a command line, standard output into outFile (and standard error into errFile when one
+// is given); the exit code, or -1 when it did not start. The child starts in dir when one is
+// given.
 int RunProcess(const std::string& commandLine, const std::string& outFile,
-               const std::string& dir = std::string());
+               const std::string& dir = std::string(), const std::string& errFile = std::string());
 
 // A program started by a test, its window driven from outside. Whatever still runs when the
 // object goes is ended, so that a failed test leaves no program behind.

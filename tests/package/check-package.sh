@@ -17,9 +17,9 @@ mkdir -p "$folder"
 top="$folder/$(basename "$zip" .zip)"
 [ -d "$top" ] || { echo "package: the zip holds no folder $(basename "$top")"; exit 1; }
 
-# What the zip must hold.
+# What the zip must hold: the programs, the guide, the sample chip and ten years of holidays.
 for f in Koyomiru.dxl KmbTool.exe koyomi.exe koyomihost.exe guide.txt guide.html \
-         sample/chip.txt; do
+         sample/chip.txt $(for y in $(seq 2026 2035); do echo sample/holidays-$y.kmb; done); do
     [ -f "$top/$f" ] || fail "missing $f"
 done
 ls "$top"/sample/*.kmd >/dev/null 2>&1 || fail "no legacy .kmd samples"

@@ -57,6 +57,29 @@ TEST_F(Host, MissingPluginOrFileIsAnError) {
     EXPECT_EQ(code, 1);
 }
 
+// The lines the plug-in leaves out, named as the plug-in reads them; a tab before a line and
+// a space after it are dropped, as the plug-in and Windows drop them.
+TEST_F(Host, NamesEachLineThatAddsNothingOnStandardError) {
+    FreshDir("host/folder.kmb");
+    WriteBytes(dir + "/text.kmb", "not a data file");
+    const std::string tooLong = dir + "/" + std::string(260, 'x');
+    WriteBytes(dir + "/lines.txt", "\t" + dir + "/a.kmb \r\n" + dir + "/folder.kmb\n\n" + dir +
+                                       "/text.kmb\r\n" + tooLong + "\r\n" + dir +
+                                       "/missing-%YEAR%.kmb");
+    EXPECT_EQ(RunProcess(Quote(BinPath("koyomihost.exe")) + " " + Quote(BinPath("Koyomiru.dxl")) +
+                             " " + dir + "/lines.txt",
+                         dir + "/out.bin", "", dir + "/err.txt"),
+              0);
+    EXPECT_NE(ReadBytes(dir + "/out.bin").find("\r\nごみの日"), std::string::npos);
+    const std::string w = "koyomihost: warning: " + dir;
+    EXPECT_EQ(ReadBytes(dir + "/err.txt"),
+              w + "/folder.kmb: not a regular file; it adds nothing\n" + w +
+                  "/text.kmb: not a data file of this version; it adds nothing\n" +
+                  "koyomihost: warning: " + tooLong + ": longer than 259 bytes; it adds nothing\n" +
+                  w + "/missing-" + std::to_string(Today().wYear) +
+                  ".kmb: no such file; it adds nothing\n");
+}
+
 namespace {
 // The legacy text as a user's file holds it: code page 932 with CR LF.
 std::string LegacyBytes(const std::string& utf8) {

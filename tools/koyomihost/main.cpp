@@ -1,10 +1,9 @@
 // koyomihost: loads a chip drawing library like the memo program and shows what it makes of a
-// chip text, on standard output or in a small chip window.
+// chip text, on standard output or in a small chip window. Each chip line that adds nothing
+// is named on standard error, as koyomi names it.
+#include "tools/koyomihost/ChipCheck.h"
 #include "tools/koyomihost/ChipWindow.h"
 #include "tools/koyomihost/Plugin.h"
-
-#include <fcntl.h>
-#include <io.h>
 
 #include <cstdio>
 #include <cstring>
@@ -16,7 +15,25 @@ const char kUsage[] = "usage: koyomihost [--exchange | --window] DXL CHIPFILE\n"
                       "  --exchange  through ExchangeSendString on a global block instead\n"
                       "  --window    shows a chip window; right click for the menu\n";
 
-bool ReadFile(const char* path, std::string& out) {
+// The bytes unchanged (WriteFile adds no CR) and in one write: a console given them a byte at a
+// time shows a double-byte character split in two.
+void Put(DWORD which, const std::string& text) {
+    HANDLE h = GetStdHandle(which);
+    for (std::size_t at = 0; at < text.size();) {
+        DWORD wrote = 0;
+        if (!WriteFile(h, text.data() + at, static_cast<DWORD>(text.size() - at), &wrote,
+                       nullptr) ||
+            wrote == 0)
+            return;
+        at += wrote;
+    }
+}
+
+void Error(const std::string& message) {
+    Put(STD_ERROR_HANDLE, "koyomihost: " + message + "\n");
+}
+
+bool ReadChipFile(const char* path, std::string& out) {
     // stdio rather than a stream: the host stays as small as the programs it ships with.
     std::FILE* in = std::fopen(path, "rb");
     out.clear();
@@ -35,12 +52,12 @@ int PrintChip(CPlugin& plugin, const std::string& text) {
     plugin.DrawExSpecification(record);
     CHostChip chip(plugin);
     if (!chip.IsValid()) {
-        std::fputs("koyomihost: InitializeChip gave no state\n", stderr);
+        Error("InitializeChip gave no state");
         return 1;
     }
     chip.SetText(text);
     const std::string result = chip.Fetch();
-    std::fwrite(result.data(), 1, result.size(), stdout);
+    Put(STD_OUTPUT_HANDLE, result);
     return 0;
 }
 
@@ -48,7 +65,7 @@ int PrintExchange(CPlugin& plugin, const std::string& text) {
     HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, text.size() + 1);
     char* p = block ? static_cast<char*>(GlobalLock(block)) : nullptr;
     if (!p) {
-        std::fputs("koyomihost: out of memory\n", stderr);
+        Error("out of memory");
         return 1;
     }
     std::memcpy(p, text.c_str(), text.size() + 1);
@@ -56,7 +73,7 @@ int PrintExchange(CPlugin& plugin, const std::string& text) {
     const int n = plugin.ExchangeSendString(&block);
     if (const char* q = static_cast<const char*>(GlobalLock(block))) {
         if (n > 0)
-            std::fwrite(q, 1, static_cast<std::size_t>(n), stdout);
+            Put(STD_OUTPUT_HANDLE, std::string(q, static_cast<std::size_t>(n)));
         GlobalUnlock(block);
     }
     GlobalFree(block);
@@ -72,24 +89,26 @@ int main(int argc, char** argv) {
     else if (argc > 1 && std::strcmp(argv[1], "--window") == 0)
         window = true, ++first;
     if (argc - first != 2) {
-        std::fputs(kUsage, stderr);
+        Put(STD_ERROR_HANDLE, kUsage);
         return 2;
     }
     const char* dxl = argv[first];
     const char* chipFile = argv[first + 1];
     std::string text;
-    if (!ReadFile(chipFile, text)) {
-        std::fprintf(stderr, "koyomihost: cannot read chip file: %s\n", chipFile);
+    if (!ReadChipFile(chipFile, text)) {
+        Error(std::string("cannot read chip file: ") + chipFile);
         return 1;
     }
     CPlugin plugin;
     std::string error;
     if (!plugin.Load(dxl, error)) {
-        std::fprintf(stderr, "koyomihost: %s\n", error.c_str());
+        Error(error);
         return 1;
     }
+    SYSTEMTIME today;
+    GetLocalTime(&today); // the year Update takes
+    Put(STD_ERROR_HANDLE, NothingAddedWarnings(text, today.wYear));
     if (window)
         return RunChipWindow(plugin, text, chipFile);
-    _setmode(_fileno(stdout), _O_BINARY); // the bytes as the host receives them
     return exchange ? PrintExchange(plugin, text) : PrintChip(plugin, text);
 }

@@ -1,0 +1,13 @@
+// What the host tells from outside the plug-in about a chip text: which of its lines add
+// nothing to the chip, which the plug-in itself never says.
+#pragma once
+
+#include <string>
+
+// One warning line for each path of the chip text that adds nothing, in chip-text order. The
+// paths are read as the plug-in reads them: the lines between CR and LF, tabs at a line's start
+// dropped, empty lines left out, "%year%" and "%YEAR%" replaced by the year's digits. A path
+// adds nothing when it is longer than the plug-in's 259 bytes, names no file, names something
+// other than a disk file, cannot be read, or does not begin with a data file's header (8 bytes,
+// version 2.0).
+std::string NothingAddedWarnings(const std::string& chipText, unsigned year);
