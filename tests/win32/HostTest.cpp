@@ -57,15 +57,15 @@ TEST_F(Host, MissingPluginOrFileIsAnError) {
     EXPECT_EQ(code, 1);
 }
 
-// The lines the plug-in leaves out, named as the plug-in reads them; a tab before a line and
-// a space after it are dropped, as the plug-in and Windows drop them.
+// The lines the plug-in leaves out, named as the plug-in reads them; a tab before a line, a
+// space after it and quotes around it are dropped, as the plug-in and Windows drop them.
 TEST_F(Host, NamesEachLineThatAddsNothingOnStandardError) {
     FreshDir("host/folder.kmb");
     WriteBytes(dir + "/text.kmb", "not a data file");
     const std::string tooLong = dir + "/" + std::string(260, 'x');
-    WriteBytes(dir + "/lines.txt", "\t" + dir + "/a.kmb \r\n" + dir + "/folder.kmb\n\n" + dir +
-                                       "/text.kmb\r\n" + tooLong + "\r\n" + dir +
-                                       "/missing-%YEAR%.kmb");
+    WriteBytes(dir + "/lines.txt", "\t" + dir + "/a.kmb \r\n\"" + dir + "/a.kmb\"\n" + dir +
+                                       "/folder.kmb\n\n" + dir + "/text.kmb\r\n" + tooLong +
+                                       "\r\n" + dir + "/missing-%YEAR%.kmb");
     EXPECT_EQ(RunProcess(Quote(BinPath("koyomihost.exe")) + " " + Quote(BinPath("Koyomiru.dxl")) +
                              " " + dir + "/lines.txt",
                          dir + "/out.bin", "", dir + "/err.txt"),

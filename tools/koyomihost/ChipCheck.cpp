@@ -37,9 +37,12 @@ std::vector<std::string> ChipPaths(const std::string& chipText, unsigned year) {
     return paths;
 }
 
-const char* WhyNothing(const std::string& path) {
-    if (path.size() > kLineMax)
+const char* WhyNothing(const std::string& line) {
+    if (line.size() > kLineMax)
         return "longer than 259 bytes";
+    // A line wrapped whole in double quotes names the path inside them.
+    const bool quoted = line.size() >= 3 && line.front() == '"' && line.back() == '"';
+    const std::string path = quoted ? line.substr(1, line.size() - 2) : line;
     // The plug-in's own open: the system's rules for the name apply alike (a trailing space
     // or dot of the file name is dropped on Windows).
     HANDLE h = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
