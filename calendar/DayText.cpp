@@ -29,19 +29,6 @@ bool IsLineEnd(char c) {
     return c == '\r' || c == '\n' || c == 0;
 }
 
-LoadFailure FromOpen(OpenFailure why) {
-    switch (why) {
-    case OPEN_MISSING:
-        return LOAD_MISSING;
-    case OPEN_NOT_REGULAR:
-        return LOAD_NOT_REGULAR;
-    case OPEN_NO_MEMORY:
-        return LOAD_TOO_LARGE;
-    default:
-        return LOAD_UNREADABLE;
-    }
-}
-
 // NextDataFileName for a chip text of a known length.
 bool NextName(unsigned& pos, char* line, unsigned year, const char* chipText, unsigned length) {
     while (pos < length) {
@@ -157,7 +144,7 @@ bool CChipFiles::Load(const char* chipText, unsigned pathYear, unsigned holidayY
         OpenFailure opened;
         LoadFailure why = LOAD_OK;
         if (!f.bytes.Load(line, &opened))
-            why = FromOpen(opened);
+            why = LoadFailureOf(opened);
         else if (!IsKmbHeader(f.bytes.Data(), f.bytes.Size()))
             why = LOAD_NOT_DATA_FILE;
         if (why != LOAD_OK) {

@@ -6,6 +6,7 @@
 
 #include "data/KmbLayout.h"
 #include "data/KmdDate.h"
+#include "platform/Files.h"
 #include "platform/Platform.h"
 
 #include <cstdint>
@@ -21,6 +22,9 @@ enum LoadFailure {
     LOAD_NOT_DATA_FILE, // header too short or of another version
     LOAD_TOO_LARGE,     // more records than this process can hold
 };
+
+// The load failure an open failure of the file step means.
+LoadFailure LoadFailureOf(OpenFailure why);
 
 class CKmdEntryFile {
 public:

@@ -9,9 +9,7 @@
 #include <exception>
 #include <string>
 
-namespace {
-
-LoadFailure FromOpen(OpenFailure why) {
+LoadFailure LoadFailureOf(OpenFailure why) {
     switch (why) {
     case OPEN_MISSING:
         return LOAD_MISSING;
@@ -23,7 +21,6 @@ LoadFailure FromOpen(OpenFailure why) {
         return LOAD_UNREADABLE;
     }
 }
-} // namespace
 
 // Header checks and records; `out` receives records only when the header was sound.
 bool CKmdEntryFile::ReadRecords(const unsigned char* p, std::size_t n, std::vector<CKmdDate>& out) {
@@ -90,7 +87,7 @@ bool CKmdEntryFile::LoadFile(const char* path, bool append) {
     OpenFailure opened;
     CFileBytes bytes;
     if (!bytes.Load(path, &opened)) {
-        loadFailure = FromOpen(opened);
+        loadFailure = LoadFailureOf(opened);
         return false;
     }
     return LoadBytes(bytes.Data(), bytes.Size(), append);

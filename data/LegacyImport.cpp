@@ -262,10 +262,7 @@ bool CKmdEntryFile::ImportText(const char* path) {
     OpenFailure opened;
     CFileBytes bytes;
     if (!bytes.Load(path, &opened)) {
-        loadFailure = opened == OPEN_MISSING       ? LOAD_MISSING
-                      : opened == OPEN_NOT_REGULAR ? LOAD_NOT_REGULAR
-                      : opened == OPEN_NO_MEMORY   ? LOAD_TOO_LARGE
-                                                   : LOAD_UNREADABLE;
+        loadFailure = LoadFailureOf(opened);
         return false;
     }
     return ImportTextBytes(bytes.Data(), bytes.Size());

@@ -60,3 +60,15 @@ std::string ChipFromPaths(const std::vector<std::string>& paths) {
     }
     return chip;
 }
+
+// "--opt VALUE" or "--opt=VALUE"; false when argv[i] is not that option.
+bool TakeValue(int argc, char** argv, int& i, const char* name, std::string& value) {
+    const std::size_t n = std::strlen(name);
+    if (std::strncmp(argv[i], name, n) != 0 || (argv[i][n] != 0 && argv[i][n] != '='))
+        return false;
+    if (argv[i][n] == '=')
+        value = argv[i] + n + 1;
+    else
+        value = i + 1 < argc ? argv[++i] : "";
+    return true;
+}

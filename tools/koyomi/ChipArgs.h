@@ -1,5 +1,5 @@
-// What every command that reads a chip text shares: its dates on the command line, the chip
-// text from --chip FILE or from PATH arguments, and why a named file added nothing.
+// What every command that reads a chip text shares: its options' values, its dates on the command
+// line, the chip text from --chip FILE or from PATH arguments, and why a named file added nothing.
 #pragma once
 
 #include "data/KmdEntryFile.h"
@@ -19,3 +19,7 @@ bool ReadChipFile(const std::string& path, std::string& chip);
 
 // PATH arguments as a chip text: one line each, joined with CR LF.
 std::string ChipFromPaths(const std::vector<std::string>& paths);
+
+// An option's value, "--opt VALUE" or "--opt=VALUE" (empty when the arguments end); false when
+// argv[i] is not that option.
+bool TakeValue(int argc, char** argv, int& i, const char* name, std::string& value);

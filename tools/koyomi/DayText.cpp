@@ -32,26 +32,6 @@ int UsageError(const std::string& message) {
     return EXIT_USAGE;
 }
 
-// An option's value: "--opt VALUE" or "--opt=VALUE".
-bool TakeValue(int argc, char** argv, int& i, const char* name, std::string& value) {
-    const std::size_t n = std::strlen(name);
-    if (std::strncmp(argv[i], name, n) != 0)
-        return false;
-    if (argv[i][n] == '=') {
-        value = argv[i] + n + 1;
-        return true;
-    }
-    if (argv[i][n] != 0)
-        return false;
-    if (i + 1 >= argc) {
-        value.clear();
-        ++i;
-        return true;
-    }
-    value = argv[++i];
-    return true;
-}
-
 // 0 when parsed; otherwise the exit code (-1: help or the version was printed, exit 0).
 int Parse(int argc, char** argv, Options& o) {
     bool optionsEnded = false;

@@ -2,6 +2,7 @@
 #include "calendar/JapanHolidays.h"
 #include "platform/Files.h"
 #include "platform/Platform.h"
+#include "tools/koyomi/ChipArgs.h"
 #include "tools/koyomi/Commands.h"
 #include "tools/koyomi/Common.h"
 #include "tools/koyomi/Output.h"
@@ -40,18 +41,6 @@ bool ParseYear(const std::string& text, unsigned& year, std::string& problem) {
         problem = "year " + text + " is outside 2000-2099, the years these rules cover";
         return false;
     }
-    return true;
-}
-
-// "--opt VALUE" or "--opt=VALUE"; false when argv[i] is not that option.
-bool TakeValue(int argc, char** argv, int& i, const char* name, std::string& value) {
-    const std::size_t n = std::strlen(name);
-    if (std::strncmp(argv[i], name, n) != 0 || (argv[i][n] != 0 && argv[i][n] != '='))
-        return false;
-    if (argv[i][n] == '=')
-        value = argv[i] + n + 1;
-    else
-        value = i + 1 < argc ? argv[++i] : "";
     return true;
 }
 
