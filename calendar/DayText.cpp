@@ -30,13 +30,16 @@ bool IsLineEnd(char c) {
 }
 
 // NextDataFileName for a chip text of a known length.
-bool NextName(unsigned& pos, char* line, unsigned year, const char* chipText, unsigned length) {
+// An over-long line dropped on the way goes to *skipped when given.
+bool NextName(unsigned& pos, char* line, unsigned year, const char* chipText, unsigned length,
+              std::vector<SkippedFile>* skipped = nullptr) {
     while (pos < length) {
         while (pos < length &&
                (chipText[pos] == '\r' || chipText[pos] == '\n' || chipText[pos] == '\t'))
             ++pos;
         char year4[16];
         const int yearLen = wsprintfA(year4, "%d", static_cast<int>(year));
+        const unsigned lineStart = pos;
         int n = 0;
         bool fits = true;
         while (!IsLineEnd(chipText[pos])) {
@@ -61,6 +64,9 @@ bool NextName(unsigned& pos, char* line, unsigned year, const char* chipText, un
         }
         if (!fits) {
             line[0] = 0; // over-long: no file is opened under a cut path
+            if (skipped)
+                skipped->push_back(
+                    {std::string(chipText + lineStart, pos - lineStart), LOAD_PATH_TOO_LONG});
             continue;
         }
         // A path wrapped whole in double quotes (as Windows copies a path) names the path
@@ -135,7 +141,7 @@ bool CChipFiles::Load(const char* chipText, unsigned pathYear, unsigned holidayY
     char line[MEMO_LINE_SIZE];
     // The chip text is measured once; every line is then found from where the last one ended.
     const unsigned chipLength = static_cast<unsigned>(std::strlen(chipText));
-    while (NextName(pos, line, pathYear, chipText, chipLength)) {
+    while (NextName(pos, line, pathYear, chipText, chipLength, skipped)) {
 #ifdef KOYOMI_TEST_SEAM
         if (std::strcmp(line, kThrowLine) == 0)
             throw std::length_error("test seam");

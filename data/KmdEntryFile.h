@@ -21,6 +21,7 @@ enum LoadFailure {
     LOAD_UNREADABLE,    // refused by the system, or a read failed
     LOAD_NOT_DATA_FILE, // header too short or of another version
     LOAD_TOO_LARGE,     // more records than this process can hold
+    LOAD_PATH_TOO_LONG, // a chip line longer than a path may be: no file is opened
 };
 
 // The load failure an open failure of the file step means.

@@ -34,10 +34,12 @@ TEST(KoyomiHostile, ChipNamingNoDataFilesWarnsOncePerFile) {
     WriteBytes(dir + "/foreign.kmb", Header(0, 0x30000));
     FreshDir("hostile_lines/folder.kmb");
     ASSERT_EQ(0, mkfifo((dir + "/fifo.kmb").c_str(), 0600));
+    const std::string tooLong(260, 'x');
     const struct {
         const char* path;
         const char* why;
     } bad[] = {{"missing.kmb", "no such file"},
+               {tooLong.c_str(), "longer than 259 bytes"},
                {"folder.kmb", "not a regular file"},
                {"fifo.kmb", "not a regular file"},
                {"/dev/zero", "not a regular file"},

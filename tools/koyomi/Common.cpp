@@ -44,6 +44,8 @@ const char* LoadFailureText(LoadFailure why) {
         return "not a regular file";
     case LOAD_NOT_DATA_FILE:
         return "not a data file of this version";
+    case LOAD_PATH_TOO_LONG:
+        return "longer than 259 bytes";
     case LOAD_TOO_LARGE:
         return "too large to load";
     default:
