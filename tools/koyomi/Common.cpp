@@ -18,12 +18,10 @@ bool LoadLikeEditor(CKmdDataFile& file, const std::string& path, bool* imported)
     return OpenDataFile(file, path.c_str(), imported);
 }
 
-void WarnIfCut(const std::string& path, unsigned long promised, unsigned long whole,
-               unsigned long read) {
-    if (whole < promised)
-        Tell("koyomi: warning: " + SystemToUtf8(path) + ": read " + std::to_string(read) +
-             " of the " + std::to_string(promised) +
-             " records its header promises; the file may be damaged");
+void WarnCut(const CutFile& cut) {
+    Tell("koyomi: warning: " + SystemToUtf8(cut.path) + ": read " + std::to_string(cut.present) +
+         " of the " + std::to_string(cut.promised) +
+         " records its header promises; the file may be damaged");
 }
 
 void WarnSkipped(const SkippedFile& s) {

@@ -20,8 +20,7 @@ void WarnSkipped(const SkippedFile& s);
 
 // A binary file whose header promised more records than it held whole: what was read, and that
 // the file may be damaged, on standard error.
-void WarnIfCut(const std::string& path, unsigned long promised, unsigned long whole,
-               unsigned long read);
+void WarnCut(const CutFile& cut);
 
 // CP932 to UTF-8, character by character; a byte that is no valid character is "\xNN".
 std::string Cp932ToUtf8(const std::string& bytes);

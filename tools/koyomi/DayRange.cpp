@@ -78,5 +78,5 @@ void CDayWalk::Warn() const {
     for (const SkippedFile& s : skipped)
         WarnSkipped(s);
     for (const CutFile& c : cut)
-        WarnIfCut(c.path, c.promised, 0, c.present);
+        WarnCut(c);
 }

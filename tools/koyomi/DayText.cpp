@@ -120,7 +120,7 @@ int RunDayText(int argc, char** argv) {
     for (const SkippedFile& s : skipped)
         WarnSkipped(s);
     for (const CutFile& c : cut)
-        WarnIfCut(c.path, c.promised, 0, c.present);
+        WarnCut(c);
 
     const bool written = o.raw ? StdOut().Bytes(text) : StdOut().Text(ForTerminal(text));
     if (std::fflush(stdout) != 0 || !written)

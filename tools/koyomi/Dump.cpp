@@ -27,8 +27,8 @@ bool Load(CKmdDataFile& file, const std::string& path) {
                  std::to_string(file.GetImportStopOffset()) +
                  " bytes; the rest of that line and the lines after it were not imported");
     }
-    WarnIfCut(path, file.GetRecordsPromised(), file.GetRecordsWhole(),
-              static_cast<unsigned long>(file.GetCount()));
+    if (file.GetRecordsWhole() < file.GetRecordsPromised())
+        WarnCut({path, file.GetRecordsPromised(), static_cast<std::uint32_t>(file.GetCount())});
     return true;
 }
 
