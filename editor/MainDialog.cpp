@@ -12,7 +12,7 @@ const int kRowButtons[] = {IDC_INSERT,    IDC_EDIT,        IDC_DELETE, IDC_MOVE_
 const int kFileButtons[] = {IDC_SAVE, IDC_CLEAR_ALL, IDC_COPY, IDC_PASTE, IDC_FIND};
 } // namespace
 
-CMainDialog::CMainDialog(IMainView& view) : view(view) {}
+CMainDialog::CMainDialog(IMainView& view) : view(view), savedState(history.State()) {}
 
 void CMainDialog::OnInit() {
     view.SetPathText("新規ファイル");
@@ -25,6 +25,7 @@ void CMainDialog::OnInit() {
     for (int id : kFileButtons)
         view.EnableButton(id, false);
     currentIndex = -1;
+    ShowHistory();
 }
 
 void CMainDialog::OnCommand(int id) {
@@ -79,6 +80,12 @@ void CMainDialog::OnCommand(int id) {
         break;
     case IDM_ABOUTBOX:
         About();
+        break;
+    case IDM_UNDO:
+        Undo();
+        break;
+    case IDM_REDO:
+        Redo();
         break;
     default:
         break;
@@ -145,10 +152,19 @@ void CMainDialog::RefillList() {
 }
 
 void CMainDialog::SetModified(bool value) {
-    if (value == modified)
-        return;
-    modified = value;
-    view.SetModifiedText(value ? "変更あり" : "");
+    // False: the list is as the file on disk now; true: no state of the history is.
+    savedState = value ? 0 : history.State();
+    ShowHistory();
+}
+
+void CMainDialog::ShowHistory() {
+    const bool value = history.State() != savedState;
+    if (value != modified) {
+        modified = value;
+        view.SetModifiedText(value ? "変更あり" : "");
+    }
+    view.EnableMenuItem(IDM_UNDO, history.CanUndo());
+    view.EnableMenuItem(IDM_REDO, history.CanRedo());
 }
 
 void CMainDialog::EnableRowButtons(bool enabled) {
