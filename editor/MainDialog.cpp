@@ -4,6 +4,8 @@
 #include "editor/FindDialog.h"
 #include "editor/Resource.h"
 
+#include <utility>
+
 namespace {
 // The buttons that act on the current row.
 const int kRowButtons[] = {IDC_INSERT,    IDC_EDIT,        IDC_DELETE, IDC_MOVE_TOP, IDC_MOVE_UP,
@@ -134,7 +136,7 @@ void CMainDialog::RenderRow(int index, const CKmdDate& entry, bool insert) {
     for (int c = 0; c < ROW_COLUMN_COUNT; ++c)
         texts[c] = RowColumnText(entry, c);
     if (insert)
-        view.InsertRow(index, texts);
+        view.InsertRow(index, std::move(texts));
     else
         view.SetRow(index, texts);
 }

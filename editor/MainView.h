@@ -48,7 +48,7 @@ public:
 
     // List rows. Row indexes are those of the entries they show.
     virtual int RowCount() = 0;
-    virtual void InsertRow(int index, const RowTexts& texts) = 0;
+    virtual void InsertRow(int index, RowTexts texts) = 0;
     virtual void SetRow(int index, const RowTexts& texts) = 0;
     virtual void DeleteRow(int index) = 0;
     virtual void DeleteAllRows() = 0;

@@ -14,6 +14,7 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 const char kClipboardFormat[] = "KMB_DATA";
@@ -260,14 +261,14 @@ void CMainWindow::ShowRowText(NMLVDISPINFOA& info) {
     lstrcpynA(item.pszText, known ? rowTexts[row][column].c_str() : "", item.cchTextMax);
 }
 
-void CMainWindow::InsertRow(int index, const RowTexts& texts) {
+void CMainWindow::InsertRow(int index, RowTexts texts) {
     if (pendingFocus >= index)
         ++pendingFocus;
     // The list view asks for every column's text as it shows the row: a row costs one
     // message however many columns it has. Its texts are in place before the list view may
     // ask for them.
     const int at = index < 0 ? 0 : std::min(index, static_cast<int>(rowTexts.size()));
-    rowTexts.insert(rowTexts.begin() + at, texts);
+    rowTexts.insert(rowTexts.begin() + at, std::move(texts));
     LVITEMA item = {};
     item.mask = LVIF_TEXT;
     item.iItem = at;

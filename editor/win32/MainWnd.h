@@ -40,7 +40,7 @@ private:
 
     // IMainView
     int RowCount() override;
-    void InsertRow(int index, const RowTexts& texts) override;
+    void InsertRow(int index, RowTexts texts) override;
     void SetRow(int index, const RowTexts& texts) override;
     void DeleteRow(int index) override;
     void DeleteAllRows() override;

@@ -84,9 +84,9 @@ public:
 
     // --- IMainView ---
     int RowCount() override { return static_cast<int>(rows.size()); }
-    void InsertRow(int index, const RowTexts& texts) override {
+    void InsertRow(int index, RowTexts texts) override {
         FakeRow row;
-        row.texts = texts;
+        row.texts = std::move(texts);
         rows.insert(rows.begin() + Clamp(index, RowCount()), row);
     }
     void SetRow(int index, const RowTexts& texts) override {
