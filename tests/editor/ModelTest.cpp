@@ -69,7 +69,10 @@ protected:
         const bool position = sel.size() < 2 && cur != -1;
         const bool ok = Pick(4) != 0;
         const CKmdDate entry = Fresh();
-        switch (Pick(17)) {
+        int command = Pick(17);
+        if (command == 15 && Pick(8) != 0)
+            command = 12; // each save flushes to disk: fewer of them
+        switch (command) {
         case 0:
         case 1:
         case 2: {

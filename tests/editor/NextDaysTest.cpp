@@ -13,19 +13,21 @@
 
 #include <map>
 #include <random>
+#include <set>
 
 namespace {
 class NextDaysDefinition : public testing::Test {
 protected:
     std::string dir = FreshDir("next_days");
     std::mt19937 rng{25};
+    std::set<unsigned> written;
 
     int Pick(int from, int to) { return from + static_cast<int>(rng() % (to - from + 1)); }
 
-    // The national holiday file of a year, as the tool writes it.
+    // The national holiday file of a year, as the tool writes it, once.
     void WriteNationalYear(unsigned year) {
         std::vector<JapanHoliday> days;
-        if (!JapanHolidays(year, days))
+        if (!written.insert(year).second || !JapanHolidays(year, days))
             return;
         CKmdDataFile file;
         for (const JapanHoliday& h : days)
@@ -45,8 +47,10 @@ protected:
         std::uint32_t y = today.wYear, m = today.wMonth, d = today.wDay;
         for (unsigned i = 0; i < NEXT_DAYS_SPAN && found.size() < NEXT_DAYS_SHOWN;
              ++i, NextDay(y, m, d)) {
-            if (!years.count(y))
+            if (!years.count(y)) {
+                WriteNationalYear(y);
                 years[y].Load(chip.c_str(), y, y);
+            }
             std::vector<DayHit> hits;
             years[y].Hits(MakeDate(y, m, d), hits);
             for (const DayHit& h : hits)
@@ -59,11 +63,9 @@ protected:
 } // namespace
 
 TEST_F(NextDaysDefinition, RandomValuesShowTheDaysAChipWouldList) {
-    for (unsigned year = 2000; year <= 2099; ++year)
-        WriteNationalYear(year);
     int shown = 0, none = 0, refused = 0;
-    for (int trial = 0; trial < 300; ++trial) {
-        const SYSTEMTIME from = MakeDate(Pick(2000, 2098), Pick(1, 12), Pick(1, 28));
+    for (int trial = 0; trial < 200; ++trial) {
+        const SYSTEMTIME from = MakeDate(Pick(2024, 2040), Pick(1, 12), Pick(1, 28));
         CKmdDataFile file;
         std::vector<KmdRule> rules;
         for (int k = Pick(0, 3); k > 0; --k) {
@@ -111,7 +113,7 @@ TEST_F(NextDaysDefinition, RandomValuesShowTheDaysAChipWouldList) {
             return;
     }
     // Every outcome is met often enough to mean something.
-    EXPECT_GT(shown, 100);
-    EXPECT_GT(none, 5);
-    EXPECT_GT(refused, 20);
+    EXPECT_GT(shown, 80);
+    EXPECT_GT(none, 4);
+    EXPECT_GT(refused, 10);
 }
