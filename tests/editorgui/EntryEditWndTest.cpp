@@ -347,3 +347,34 @@ TEST_F(EntryEditWnd, PreviewLineShowsTheNextDaysOfTheValuesLive) {
               }),
               lines);
 }
+
+// Two digits typed into a month or day box stay in sight: the boxes are 13 units wide, and
+// within the font's margins the first digit scrolled out of view as the second came.
+TEST_F(EntryEditWnd, TwoTypedDigitsShowInEveryNumberBox) {
+    std::string hidden;
+    CDialogDriver driver;
+    driver.On(CAPTION, [&](HWND w) {
+        // The period's boxes (1028-1031) once 期間指定 (id 0 here) is chosen.
+        const std::pair<int, std::string> boxes[] = {
+            {IDC_MONTH, "12"}, {IDC_DAY, "31"}, {0, ""},     {1028, "12"},
+            {1029, "31"},      {1030, "12"},    {1031, "31"}};
+        for (const auto& [id, digits] : boxes) {
+            if (id == 0) {
+                DoInWindow(w, Select(IDC_TYPE, 8));
+                continue;
+            }
+            for (char c : digits)
+                DoInWindow(w, Char(id, c));
+            RECT r = {};
+            SendDlgItemMessageA(w, id, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&r));
+            const int x = static_cast<short>(SendDlgItemMessageA(w, id, EM_POSFROMCHAR, 0, 0));
+            if (ItemText(w, id) != digits || x < r.left || x >= r.right)
+                hidden += std::to_string(id) + " ";
+        }
+        PostMessageA(w, WM_COMMAND, IDCANCEL, 0);
+    });
+    CKmdDate entry;
+    EXPECT_FALSE(RunEntryEdit(nullptr, entry));
+    ASSERT_TRUE(driver.AllDone() && !driver.TimedOut());
+    EXPECT_EQ("", hidden);
+}
