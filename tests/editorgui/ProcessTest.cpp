@@ -52,6 +52,28 @@ TEST(KmbToolProgram, TwoEditorsRunSideBySide) {
     }
 }
 
+// The way the shell opens a file in it: its path on the command line, quoted, here with
+// Japanese and a space in it (表 and ソ end in the byte of "\\") and relative to the folder the
+// program starts in. The path shown is the full one, so that Ctrl+S writes there later.
+TEST(KmbToolProgram, OpensTheFileNamedOnItsCommandLine) {
+    const std::string dir = FreshDir("program_arg");
+    MakeDir(dir + "/予定 表");
+    WriteEntries(dir + "/予定 表/ソ.kmb", {RawEntry(0, 25, 0, 0, 0, "給料日")});
+    const std::string folder = WorkDir() + "tmp_program_arg";
+    const CProgram editor("\"" + BinPath("KmbTool.exe") + "\" \"予定 表\\ソ.kmb\" other.kmb",
+                          folder);
+    ASSERT_TRUE(editor.Started());
+    HWND main = WaitForWindow(editor.Id(), "KmbTool");
+    ASSERT_NE(main, nullptr);
+    WaitUntil([&] { return RowCount(main) == 1; });
+    EXPECT_EQ(ListRows(main), ExpectedRows(dir + "/予定 表/ソ.kmb", false));
+    char text[MAX_PATH] = {};
+    GetDlgItemTextA(main, IDC_PATH, text, sizeof text);
+    EXPECT_EQ(std::string(text), folder + "\\予定 表\\ソ.kmb");
+    PostMessageA(main, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(editor.WaitEnd(10000));
+}
+
 namespace {
 void PostClick(HWND list, int x, int y) {
     PostMessageA(list, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
