@@ -20,8 +20,7 @@
 #include <vector>
 
 namespace {
-// The folder the native build made the examples in, and where the guide has the user keep
-// them: the zip's sample folder unpacked into C:\Koyomiru.
+// The folder the native build made the examples in, and where the guide has the user keep them.
 std::string g_examples;
 const std::string kHome = "C:\\Koyomiru\\sample";
 // The chip shows this day rather than today, so that the pictures stay the same: a payday
@@ -160,15 +159,26 @@ TEST(GuidePictures, ChipWindowItsMenuAndDialogs) {
     EXPECT_TRUE(host.WaitEnd(10000));
 }
 
+namespace {
+// The editor with a file of the user's folder open through its open dialog.
+void OpenFile(const CProgram& editor, HWND main, const std::string& leaf, int rows) {
+    PostMessageA(main, WM_COMMAND, IDC_OPEN, 0);
+    ASSERT_TRUE(AnswerFileDialogOf(editor.Id(), kHome + "\\" + leaf));
+    WaitUntil([&] { return RowCount(main) == rows; });
+    ASSERT_EQ(RowCount(main), rows) << leaf;
+}
+
+} // namespace
+
 TEST(GuidePictures, EditorWindowAndDialogs) {
     CopyExamples();
-    // gomi.kmb, as a double-click opens it: every week, odd and even weeks, the n-th weekday.
-    CProgram editor("\"" + BinPath("KmbTool.exe") + "\" gomi.kmb", kHome);
+    CProgram editor("\"" + BinPath("KmbTool.exe") + "\"", kHome);
     ASSERT_TRUE(editor.Started());
     HWND main = WaitForWindow(editor.Id(), "KmbTool");
     ASSERT_NE(main, nullptr);
-    WaitUntil([&] { return RowCount(main) == 7; });
-    ASSERT_EQ(RowCount(main), 7);
+
+    // gomi.kmb: every week, odd and even weeks, the n-th weekday of the month.
+    OpenFile(editor, main, "gomi.kmb", 7);
     ClickRow(main, 0);
     Shoot(main, "editor-main");
 

@@ -354,17 +354,12 @@ TEST_F(EntryEditWnd, TwoTypedDigitsShowInEveryNumberBox) {
     std::string hidden;
     CDialogDriver driver;
     driver.On(CAPTION, [&](HWND w) {
-        // The period's boxes (1028-1031) once 期間指定 (id 0 here) is chosen.
-        const std::pair<int, std::string> boxes[] = {
-            {IDC_MONTH, "12"}, {IDC_DAY, "31"}, {0, ""},     {1028, "12"},
-            {1029, "31"},      {1030, "12"},    {1031, "31"}};
-        for (const auto& [id, digits] : boxes) {
-            if (id == 0) {
-                DoInWindow(w, Select(IDC_TYPE, 8));
-                continue;
-            }
-            for (char c : digits)
-                DoInWindow(w, Char(id, c));
+        for (int id : {IDC_MONTH, IDC_DAY, 1028, 1029, 1030, 1031}) {
+            if (id == 1028)
+                DoInWindow(w, Select(IDC_TYPE, 8)); // 期間指定, for the period's boxes
+            const std::string digits = id == IDC_MONTH || id == 1028 || id == 1030 ? "12" : "31";
+            DoInWindow(w, Char(id, digits[0]));
+            DoInWindow(w, Char(id, digits[1]));
             RECT r = {};
             SendDlgItemMessageA(w, id, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&r));
             const int x = static_cast<short>(SendDlgItemMessageA(w, id, EM_POSFROMCHAR, 0, 0));

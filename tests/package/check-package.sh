@@ -2,8 +2,7 @@
 # The release zip as a user takes it: unpacked into a folder whose path holds Japanese and a
 # space, its plug-in under the test host prints what koyomi prints for the packaged chip text,
 # its editor opens the packaged samples, its programs import only Windows' own DLLs, and the
-# guide is there as code page 932 text with CR LF and as a page whose pictures are present,
-# each citing only chapters it has.
+# guide is there as code page 932 text with CR LF and as a page whose pictures are present.
 # Usage: check-package.sh ZIP WINE_RUN KOYOMI(native) OBJDUMP EDITOR_CHECK(.exe)
 # Needs an X display for the editor (xvfb-run).
 set -u
