@@ -1,6 +1,6 @@
 // The day text and the matching under load: one generation for files of 1,000 to 100,000
-// mixed entries, matching alone per rule kind, a year view's 365-day scan, and beside them the
-// floor of reading the same file's bytes once.
+// mixed entries, the same with days of notice, matching alone per rule kind, a year view's
+// 365-day scan, and beside them the floor of reading the same file's bytes once.
 #include "bench/BenchRules.h"
 
 #include "calendar/Calendar.h"
@@ -52,6 +52,23 @@ void BM_Generation(benchmark::State& state) {
     state.SetItemsProcessed(state.iterations() * state.range(0));
 }
 BENCHMARK(BM_Generation)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+
+// The same chip with its 100,000-entry line asking for N days of notice ("*N"): each record
+// decoded once and asked about day D and the N days after it (target: *7 at most 4x *0).
+void BM_NoticeDays(benchmark::State& state) {
+    FixClock();
+    const std::string& path = MixedFile(100000);
+    const std::string chip =
+        state.range(0) == 0 ? path : path + "*" + std::to_string(state.range(0));
+    std::size_t bytes = 0;
+    for (auto _ : state) {
+        const std::string text = MakeDayText(chip.c_str(), kDate);
+        bytes = text.size();
+        benchmark::DoNotOptimize(text.data());
+    }
+    state.counters["text_bytes"] = static_cast<double>(bytes);
+}
+BENCHMARK(BM_NoticeDays)->Arg(0)->Arg(1)->Arg(7)->Arg(31)->Unit(benchmark::kMillisecond);
 
 void BM_ReadFloor(benchmark::State& state) {
     const std::string& path = MixedFile(static_cast<unsigned>(state.range(0)));

@@ -50,6 +50,7 @@ bool CDayWalk::Run(const std::string& chip, const SYSTEMTIME& from, const SYSTEM
     std::uint32_t y = from.wYear, m = from.wMonth, d = from.wDay;
     CChipFiles files;
     std::vector<DayHit> hits;
+    std::string names; // the hits' name bytes
     unsigned loadedYear = 0;
     for (;;) {
         const SYSTEMTIME date = MakeDate(y, m, d);
@@ -68,7 +69,7 @@ bool CDayWalk::Run(const std::string& chip, const SYSTEMTIME& from, const SYSTEM
             readAny = readAny || files.FileCount() != 0;
             loadedYear = y;
         }
-        if (!files.Hits(date, hits) || !visit(date, files, hits))
+        if (!files.Hits(date, hits, names) || !visit(date, files, hits))
             return false;
         NextDay(y, m, d);
     }

@@ -1,0 +1,82 @@
+// The records of a binary data file read from disk in fixed-size chunks, as CKmbCursor walks
+// bytes in memory: the same records, whole or cut, in the same order. A record that straddles
+// two chunks is carried over to the front of the buffer, so memory stays the same however
+// large the file and however many files a chip names.
+#pragma once
+
+#include "data/KmbRecords.h"
+#include "data/KmdEntryFile.h"
+#include "platform/Files.h"
+
+#include <cstddef>
+#include <cstdint>
+
+// The buffer a walk reads into: a chunk beside the longest record there can be (its head and
+// a name of 65535 bytes), so that any record present in the file lies in it whole.
+class CKmbWalkBuffer {
+public:
+    static constexpr std::size_t CHUNK_SIZE = 64 * 1024;
+    static constexpr std::size_t SIZE = CHUNK_SIZE + RECORD_HEAD_SIZE + 0xFFFF;
+
+    CKmbWalkBuffer();
+    ~CKmbWalkBuffer();
+    CKmbWalkBuffer(const CKmbWalkBuffer&) = delete;
+    CKmbWalkBuffer& operator=(const CKmbWalkBuffer&) = delete;
+    // Null when memory ran out.
+    unsigned char* Bytes() const { return bytes; }
+
+private:
+    unsigned char* bytes;
+};
+
+class CKmbFileWalk {
+public:
+    explicit CKmbFileWalk(const CKmbWalkBuffer& buffer) : buffer(buffer.Bytes()) {}
+
+    // Opens path and reads its header. False, with the reason, unless it is a regular file
+    // that starts with a header of this format's version.
+    bool Open(const char* path, LoadFailure& why);
+    // The next record, as CKmbCursor::Next gives it; its bytes stay valid until the next call.
+    // Inline: the day text walks every record of every file twice.
+    bool Next(KmbRecordBytes& out) {
+        if (ended || given == promised)
+            return false;
+        ++given;
+        if (end - at < RECORD_HEAD_SIZE)
+            Fill(RECORD_HEAD_SIZE);
+        out.available = end - at;
+        if (out.available < RECORD_HEAD_SIZE) {
+            out.bytes = buffer + at;
+            out.name = buffer + end;
+            out.nameLength = 0;
+            out.whole = false;
+            ended = true;
+            return true;
+        }
+        const std::size_t length = GetLe16(buffer + at + RECORD_LENGTH_OFFSET);
+        if (end - at < RECORD_HEAD_SIZE + length)
+            Fill(RECORD_HEAD_SIZE + length); // moves the record to the buffer's front
+        out.bytes = buffer + at;
+        const std::size_t rest = end - at - RECORD_HEAD_SIZE;
+        out.name = out.bytes + RECORD_HEAD_SIZE;
+        out.nameLength = length < rest ? length : rest;
+        out.whole = out.nameLength == length;
+        out.available = RECORD_HEAD_SIZE + out.nameLength;
+        at += out.available;
+        ended = !out.whole;
+        return true;
+    }
+    std::uint32_t Promised() const { return promised; }
+    // A read failed after the header: the records from there on were not given.
+    bool Failed() const { return failed; }
+
+private:
+    // Keeps the bytes from `at` on and reads until `need` of them are held or the file ends.
+    void Fill(std::size_t need);
+
+    unsigned char* buffer;
+    CRegularFile file;
+    std::size_t at = 0, end = 0;
+    std::uint32_t promised = 0, given = 0;
+    bool ended = false, atEof = false, failed = false;
+};
