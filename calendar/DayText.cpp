@@ -39,30 +39,59 @@ template <class T> void AddOnce(std::vector<T>* list, const T& item) {
     list->push_back(item);
 }
 
-// Where the hits of one walk go: day D's names to the text, the names of day D+k to the
+// Where the hits of the walks go: day D's names to the text, the names of day D+k to the
 // notice lines of k.
-struct TextParts {
-    std::string* text;
-    std::size_t dayNames = 0;
-    std::string ahead[1 + MAX_NOTICE_DAYS];
-    const unsigned* daysAhead; // k of each date walked, 0 for day D
-};
-
-void AddHit(unsigned i, const DayHit& h, void* context) {
-    TextParts& t = *static_cast<TextParts*>(context);
-    const unsigned k = t.daysAhead[i];
-    if (k == 0) {
-        *t.text += kSeparator;
-        t.text->append(h.name, h.nameLength);
-        ++t.dayNames;
-        return;
+class CTextParts : public CHitSink {
+public:
+    explicit CTextParts(std::string& text) : text(text), headerLength(text.size()) {}
+    // The walk about to run asks about days ahead[0], ahead[1] ... (0 for day D).
+    void Walking(const unsigned* ahead) {
+        daysAhead = ahead;
+        for (unsigned k = 0; k <= MAX_NOTICE_DAYS; ++k)
+            start[k] = marked[k] = Part(k).size();
     }
-    std::string& line = t.ahead[k];
-    line += kSeparator;
-    line += NoticeLabel(k);
-    line += kNoticeColon;
-    line.append(h.name, h.nameLength);
-}
+    void Hit(unsigned i, const DayHit& h) override {
+        const unsigned k = daysAhead[i];
+        std::string& to = Part(k);
+        if (k != 0 && lead[k].empty())
+            lead[k] = kSeparator + NoticeLabel(k) + kNoticeColon;
+        to += k == 0 ? kSeparator : lead[k].c_str();
+        to.append(h.name, h.nameLength);
+    }
+    void Mark() override {
+        for (unsigned k = 0; k <= MAX_NOTICE_DAYS; ++k)
+            marked[k] = Part(k).size();
+    }
+    // What this walk gave before its last Mark comes again: the rest waits aside meanwhile.
+    void Redo() override {
+        for (unsigned k = 0; k <= MAX_NOTICE_DAYS; ++k) {
+            std::string& part = Part(k);
+            rest[k].assign(part, marked[k], std::string::npos);
+            part.resize(start[k]);
+        }
+    }
+    void Resume() override {
+        for (unsigned k = 0; k <= MAX_NOTICE_DAYS; ++k)
+            Part(k) += rest[k];
+    }
+    // The text whole: "なし" when day D had no name, then the notice lines by day.
+    void Finish(unsigned notice) {
+        if (text.size() == headerLength)
+            text += kNone;
+        for (unsigned k = 1; k <= notice; ++k)
+            text += lines[k];
+    }
+
+private:
+    std::string& Part(unsigned k) { return k == 0 ? text : lines[k]; }
+
+    std::string& text;
+    const std::size_t headerLength;
+    const unsigned* daysAhead = nullptr;
+    std::string lines[1 + MAX_NOTICE_DAYS], rest[1 + MAX_NOTICE_DAYS];
+    std::string lead[1 + MAX_NOTICE_DAYS]; // "\r\n明日：" and so on, made once
+    std::size_t start[1 + MAX_NOTICE_DAYS] = {}, marked[1 + MAX_NOTICE_DAYS] = {};
+};
 
 bool BuildText(const char* chipText, const SYSTEMTIME& date, std::vector<SkippedFile>* skipped,
                std::vector<CutFile>* cut, bool& readAny, std::string& text) {
@@ -76,74 +105,51 @@ bool BuildText(const char* chipText, const SYSTEMTIME& date, std::vector<Skipped
     wsprintfA(work, kHeader, date.wYear, date.wMonth, date.wDay, kWeekdays[dow]);
     text = work;
 
-    // The holidays are those of the current year, whatever date is shown.
+    // Day D+k shows what the chip shows with the clock at D+k: the files and holidays of its
+    // year. Those that day D's files give are asked with day D; the others are read for their
+    // year, each year's files walked once for all of its days.
+    // (The holidays of day D are those of the current year, whatever date is shown.)
     SYSTEMTIME now;
     ReadLocalTime(&now);
-    CChipFiles files;
-    if (!files.Load(chipText, date.wYear, now.wYear, skipped, cut))
-        return false;
-    readAny = files.FileCount() != 0;
-
-    // Day D+k shows what the chip shows with the clock at D+k: the files and holidays of its
-    // year. Those that day D's files give as they are walked with day D; the others are read
-    // for their year, each year's files walked once for all of its days.
-    SYSTEMTIME dates[1 + MAX_NOTICE_DAYS];
-    unsigned daysAhead[1 + MAX_NOTICE_DAYS];
-    unsigned count = 0;
-    const unsigned notice = IsRealDate(date) ? files.MostNotice() : 0;
+    SYSTEMTIME dates[1 + MAX_NOTICE_DAYS] = {date};
+    unsigned ahead[1 + MAX_NOTICE_DAYS] = {0};
+    unsigned count = 1;
+    const unsigned notice = IsRealDate(date) ? MostNoticeDays(chipText) : 0;
     std::uint32_t y = date.wYear, m = date.wMonth, d = date.wDay;
     for (unsigned k = 1; k <= notice; ++k) {
         NextDay(y, m, d);
         if (y > kLastNoticeYear)
             break;
         dates[count] = MakeDate(y, m, d);
-        daysAhead[count++] = k;
+        ahead[count++] = k;
     }
-    TextParts parts;
-    parts.text = &text;
-    const std::size_t total = count;
-    std::size_t first = 0; // of the notice days not yet walked
-    {
-        // Day D, and the notice days that read the same files with the same holidays.
-        std::size_t same = 0;
-        while (same < total && dates[same].wYear == date.wYear && now.wYear == date.wYear)
-            ++same;
-        SYSTEMTIME walk[1 + MAX_NOTICE_DAYS] = {date};
-        unsigned ahead[1 + MAX_NOTICE_DAYS] = {0};
-        for (std::size_t i = 0; i < same; ++i) {
-            walk[1 + i] = dates[i];
-            ahead[1 + i] = daysAhead[i];
-        }
-        parts.daysAhead = ahead;
-        if (!files.ForEachHitOn(walk, ahead, static_cast<unsigned>(1 + same), AddHit, &parts))
-            return false;
-        first = same;
-    }
-    while (first < total) {
+    CTextParts parts(text);
+    unsigned first = 0; // of the dates not yet walked
+    readAny = false;
+    while (first < count) {
+        // Day D with the days ahead that read its files with its holidays, or one year's days.
+        const bool dayD = first == 0;
         const unsigned year = dates[first].wYear;
-        std::size_t last = first;
-        while (last < total && dates[last].wYear == year)
+        const unsigned holidayYear = dayD ? now.wYear : year;
+        unsigned last = first + 1;
+        while (last < count && dates[last].wYear == year && year == holidayYear)
             ++last;
-        CChipFiles other;
-        std::vector<SkippedFile> otherSkipped;
-        std::vector<CutFile> otherCut;
-        if (!other.Load(chipText, year, year, &otherSkipped, &otherCut))
+        CChipFiles files;
+        std::vector<SkippedFile> yearSkipped;
+        std::vector<CutFile> yearCut;
+        parts.Walking(ahead + first);
+        if (!files.LoadAndWalk(chipText, year, holidayYear, dates + first, ahead + first,
+                               last - first, parts, dayD ? skipped : &yearSkipped,
+                               dayD ? cut : &yearCut))
             return false;
-        for (const SkippedFile& s : otherSkipped)
+        for (const SkippedFile& s : yearSkipped)
             AddOnce(skipped, s);
-        for (const CutFile& c : otherCut)
+        for (const CutFile& c : yearCut)
             AddOnce(cut, c);
-        readAny = readAny || other.FileCount() != 0;
-        parts.daysAhead = daysAhead + first;
-        if (!other.ForEachHitOn(dates + first, daysAhead + first,
-                                static_cast<unsigned>(last - first), AddHit, &parts))
-            return false;
+        readAny = readAny || files.FileCount() != 0;
         first = last;
     }
-    if (parts.dayNames == 0)
-        text += kNone;
-    for (unsigned k = 1; k <= notice; ++k)
-        text += parts.ahead[k];
+    parts.Finish(notice);
     return true;
 }
 

@@ -55,6 +55,22 @@ struct DayHit {
     bool holiday;           // the entry declares a holiday
 };
 
+// What a walk over a chip's files gives its hits to, in chip-text and record order.
+class CHitSink {
+public:
+    virtual ~CHitSink() = default;
+    // The entry applies on the walk's date number `date`; its name lies in a read buffer
+    // that holds it only for the call.
+    virtual void Hit(unsigned date, const DayHit& hit) = 0;
+    // LoadAndWalk only. Mark: the hits given so far were matched before a holiday entry
+    // changed the table. Redo: those up to the last Mark were wrong for an entry that moves
+    // off holidays; they come again, matched against the whole table, until Resume. The hits
+    // after the last Mark stand.
+    virtual void Mark() {}
+    virtual void Redo() {}
+    virtual void Resume() {}
+};
+
 // The data files a chip text names, for one year, and the holiday table that their holiday
 // entries fill, matched for any number of dates. Only the paths are held: each file is read
 // in fixed-size chunks whenever it is walked.
@@ -65,22 +81,23 @@ public:
     // *cut. False when memory ran out (nothing is then held). Never throws.
     bool Load(const char* chipText, unsigned pathYear, unsigned holidayYear,
               std::vector<SkippedFile>* skipped = nullptr, std::vector<CutFile>* cut = nullptr);
-    // The applying entries with a name, in chip-text and record order (replacing out's
-    // content); their names are kept in `names`. False when memory ran out. Never throws.
-    bool Hits(const SYSTEMTIME& date, std::vector<DayHit>& out, std::string& names) const;
-    // Several dates in one walk over each file's records, each record decoded once: date i is
-    // asked of the files whose line asks for at least minNotice[i] days of notice (0: of
-    // every file), and each hit goes to visit(i, hit, context) as it is found, its name in a
-    // read buffer that holds it only for the call. False when memory ran out. Never throws.
+    // Load, and ForEachHitOn the dates, with each file read once: every record is matched as
+    // it goes by, before later holiday entries are known, and put right through the sink's
+    // Mark, Redo and Resume where that was too early. False when memory ran out.
+    bool LoadAndWalk(const char* chipText, unsigned pathYear, unsigned holidayYear,
+                     const SYSTEMTIME* dates, const unsigned* minNotice, unsigned count,
+                     CHitSink& sink, std::vector<SkippedFile>* skipped = nullptr,
+                     std::vector<CutFile>* cut = nullptr);
+    // Several dates (at most 32) in one walk over each file's records, each record decoded
+    // once: date i is asked of the files whose line asks for at least minNotice[i] days of
+    // notice (0: of every file). False when memory ran out. Never throws.
     bool ForEachHitOn(const SYSTEMTIME* dates, const unsigned* minNotice, unsigned count,
-                      void (*visit)(unsigned, const DayHit&, void*), void* context) const;
+                      CHitSink& sink) const;
 
     std::size_t FileCount() const { return files.size(); }
     const std::string& PathOf(unsigned file) const { return files[file].path; }
     // The days of notice the file's chip line asks for; 0 for none.
     unsigned NoticeOf(unsigned file) const { return files[file].notice; }
-    // The most any line of the chip text asks for, its file read or not.
-    unsigned MostNotice() const { return mostNotice; }
     const CKmdHoliday& GetHolidays() const { return holidays; }
 
 private:
@@ -88,10 +105,15 @@ private:
         std::string path;
         unsigned notice;
     };
+    bool Walk(const SYSTEMTIME* dates, const unsigned* minNotice, unsigned count, CHitSink& sink,
+              std::size_t fileEnd, unsigned lastRecordEnd) const;
+
     std::vector<File> files;
     CKmdHoliday holidays;
-    unsigned mostNotice = 0;
 };
+
+// The most days of notice any line of the chip text asks for; 0 for none.
+unsigned MostNoticeDays(const char* chipText);
 
 // The next data-file path of chipText from byte position pos on, "%YEAR%"/"%year%" replaced
 // by year, without a notice suffix, whose days go to *notice (0 for none). line holds

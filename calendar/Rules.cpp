@@ -232,8 +232,7 @@ namespace {
 // What matching reads of a rule's flags, decoded once for every date the rule is asked about.
 struct RuleForm {
     explicit RuleForm(const KmdRule& r)
-        : type(r.flags.GetType()),
-          moves(r.flags.IsShiftSunHol() || r.flags.IsShiftSatSunHol() || r.flags.IsPaydayShift()),
+        : type(r.flags.GetType()), moves(ConsultsHolidays(r)),
           dayForm(r.flags.GetWeek() == 0 && !r.flags.IsLast()) {}
     unsigned type;
     bool moves;   // off Sundays, Saturdays or holidays
@@ -277,71 +276,86 @@ bool EffectiveIn(const KmdRule& r, const RuleForm& f, const SYSTEMTIME& date, SY
     return memo->found;
 }
 
-// The rule itself, for Matches and MatchesOn alike.
-__attribute__((always_inline)) inline bool MatchOne(const KmdRule& r, const RuleForm& f,
-                                                    const SYSTEMTIME& date,
-                                                    const CKmdHoliday& holidays,
-                                                    EffectiveMemo* memo) {
-    if (!IsEvaluable(date))
-        return false;
+} // namespace
+
+bool Matches(const KmdRule& r, const SYSTEMTIME& date, const CKmdHoliday& holidays) {
+    return MatchesOn(r, &date, 1, holidays) != 0;
+}
+
+// The rule itself. Each form's test runs over all the dates, so that a record asked about
+// several dates is decoded and dispatched once.
+std::uint32_t MatchesOn(const KmdRule& r, const SYSTEMTIME* dates, unsigned count,
+                        const CKmdHoliday& holidays) {
+    count = count < 32 ? count : 32;
+    const RuleForm f(r);
+    EffectiveMemo memo;
+    EffectiveMemo* const kept = count > 1 ? &memo : nullptr; // one date has nothing to share
+    std::uint32_t hits = 0;
+    // Only a date with a real month and day is evaluated.
+    const auto each = [&](auto test) {
+        for (unsigned i = 0; i < count; ++i)
+            if (IsEvaluable(dates[i]) && test(dates[i]))
+                hits |= 1u << i;
+        return hits;
+    };
+    // The effective date compared by month and day, by weekday, or (a move across the month's
+    // end still counting by its number) by day alone.
+    SYSTEMTIME cand;
+    const auto onDay = [&](const SYSTEMTIME& d) {
+        return EffectiveIn(r, f, d, cand, holidays, kept) && cand.wMonth == d.wMonth &&
+               cand.wDay == d.wDay;
+    };
+    const auto onWeekday = [&](const SYSTEMTIME& d) {
+        return EffectiveIn(r, f, d, cand, holidays, kept) && cand.wDayOfWeek == d.wDayOfWeek;
+    };
+    const auto onDayNumber = [&](const SYSTEMTIME& d) {
+        return EffectiveIn(r, f, d, cand, holidays, kept) && cand.wDay == d.wDay;
+    };
+    std::uint32_t w = 0;
+    const bool hasWeekday = EntryWeekday(r.weekday, w);
+    const bool odd = r.flags.IsOdd();
     // Without a move, the common forms are settled from the fields alone, without building a
     // candidate: a large file is mostly such entries.
-    std::uint32_t w = 0;
-    SYSTEMTIME cand;
     switch (f.type) {
     case DT_DAY:
-        if (!f.moves)
-            return r.startMonth == date.wMonth && r.startDay == date.wDay;
-        [[fallthrough]];
+        if (f.moves)
+            return each(onDay);
+        return each(
+            [&](const SYSTEMTIME& d) { return r.startMonth == d.wMonth && r.startDay == d.wDay; });
     case DT_MONTHLY:
-        if (!f.moves && f.dayForm && f.type == DT_MONTHLY)
-            return r.startDay == date.wDay;
-        if (!f.moves && f.type == DT_MONTHLY && !InWeekdayFormDays(r, date))
-            return false; // most dates are settled before a candidate is built
-        return EffectiveIn(r, f, date, cand, holidays, memo) && cand.wMonth == date.wMonth &&
-               cand.wDay == date.wDay;
+        if (f.moves)
+            return each(onDay);
+        if (f.dayForm)
+            return each([&](const SYSTEMTIME& d) { return r.startDay == d.wDay; });
+        // Most dates are settled before a candidate is built.
+        return each([&](const SYSTEMTIME& d) { return InWeekdayFormDays(r, d) && onDay(d); });
     case DT_WEEKLY:
-        if (!f.moves)
-            return EntryWeekday(r.weekday, w) && w == date.wDayOfWeek;
-        return EffectiveIn(r, f, date, cand, holidays, memo) && cand.wDayOfWeek == date.wDayOfWeek;
+        if (f.moves)
+            return each(onWeekday);
+        return each([&](const SYSTEMTIME& d) { return hasWeekday && w == d.wDayOfWeek; });
     case DT_BIWEEKLY:
-        if (!f.moves)
-            return EntryWeekday(r.weekday, w) && w == date.wDayOfWeek &&
-                   MatchesWeekParity(date, r.flags.IsOdd());
-        return MatchesWeekParity(date, r.flags.IsOdd()) &&
-               EffectiveIn(r, f, date, cand, holidays, memo) && cand.wDayOfWeek == date.wDayOfWeek;
+        if (f.moves)
+            return each(
+                [&](const SYSTEMTIME& d) { return MatchesWeekParity(d, odd) && onWeekday(d); });
+        return each([&](const SYSTEMTIME& d) {
+            return hasWeekday && w == d.wDayOfWeek && MatchesWeekParity(d, odd);
+        });
     case DT_BIMONTHLY:
     case DT_QUARTER1:
     case DT_QUARTER2:
     case DT_QUARTER3:
-        if (!InEntryMonths(f.type, r.flags.IsOdd(), date.wMonth))
-            return false;
         if (!f.moves && f.dayForm)
-            return r.startDay == date.wDay;
-        // Only the day is compared: a move across the month's end still counts by its number.
-        return EffectiveIn(r, f, date, cand, holidays, memo) && cand.wDay == date.wDay;
+            return each([&](const SYSTEMTIME& d) {
+                return InEntryMonths(f.type, odd, d.wMonth) && r.startDay == d.wDay;
+            });
+        return each([&](const SYSTEMTIME& d) {
+            return InEntryMonths(f.type, odd, d.wMonth) && onDayNumber(d);
+        });
     case DT_PERIOD:
-        return PeriodApplies(r, date.wMonth, date.wDay);
+        return each([&](const SYSTEMTIME& d) { return PeriodApplies(r, d.wMonth, d.wDay); });
     default:
-        return false;
+        return 0;
     }
-}
-} // namespace
-
-bool Matches(const KmdRule& r, const SYSTEMTIME& date, const CKmdHoliday& holidays) {
-    return MatchOne(r, RuleForm(r), date, holidays, nullptr);
-}
-
-std::uint32_t MatchesOn(const KmdRule& r, const SYSTEMTIME* dates, unsigned count,
-                        const CKmdHoliday& holidays) {
-    const RuleForm form(r);
-    EffectiveMemo memo;
-    EffectiveMemo* kept = count > 1 ? &memo : nullptr; // one date has nothing to share
-    std::uint32_t hits = 0;
-    for (unsigned i = 0; i < count && i < 32; ++i)
-        if (MatchOne(r, form, dates[i], holidays, kept))
-            hits |= 1u << i;
-    return hits;
 }
 
 void MarkRuleHolidays(const KmdRule& r, unsigned year, CKmdHoliday& table) {

@@ -19,6 +19,13 @@ bool Matches(const KmdRule& rule, const SYSTEMTIME& date, const CKmdHoliday& hol
 std::uint32_t MatchesOn(const KmdRule& rule, const SYSTEMTIME* dates, unsigned count,
                         const CKmdHoliday& holidays);
 
+// Whether matching the rule reads the holiday table: only an entry that moves off Sundays,
+// Saturdays or holidays does.
+inline bool ConsultsHolidays(const KmdRule& rule) {
+    return rule.flags.IsShiftSunHol() || rule.flags.IsShiftSatSunHol() ||
+           rule.flags.IsPaydayShift();
+}
+
 // The stages of Matches, for callers that show them.
 bool EffectiveDate(const KmdRule& rule, const SYSTEMTIME& date, SYSTEMTIME& cand,
                    const CKmdHoliday& holidays);

@@ -52,9 +52,34 @@ void CKmbFileWalk::Fill(std::size_t need) {
         const long got = file.Read(buffer + end, room < CHUNK ? room : CHUNK);
         if (got <= 0) {
             atEof = true;
-            failed = got < 0; // what was read stands; the rest reads as the file's end
+            failed = got < 0; // what was read stands, as in a file cut short
         } else {
             end += static_cast<std::size_t>(got);
         }
     }
+}
+
+bool CKmbFileWalk::NextRead(KmbRecordBytes& out) {
+    ++given;
+    Fill(RECORD_HEAD_SIZE);
+    out.bytes = buffer + at;
+    out.available = end - at;
+    if (out.available < RECORD_HEAD_SIZE) {
+        out.name = buffer + end;
+        out.nameLength = 0;
+        out.whole = false;
+        ended = true;
+        return true;
+    }
+    const std::size_t length = GetLe16(out.bytes + RECORD_LENGTH_OFFSET);
+    Fill(RECORD_HEAD_SIZE + length); // moves the record to the buffer's front
+    out.bytes = buffer + at;
+    const std::size_t rest = end - at - RECORD_HEAD_SIZE;
+    out.name = out.bytes + RECORD_HEAD_SIZE;
+    out.nameLength = length < rest ? length : rest;
+    out.whole = out.nameLength == length;
+    out.available = RECORD_HEAD_SIZE + out.nameLength;
+    at += out.available;
+    ended = !out.whole;
+    return true;
 }

@@ -37,42 +37,33 @@ public:
     // that starts with a header of this format's version.
     bool Open(const char* path, LoadFailure& why);
     // The next record, as CKmbCursor::Next gives it; its bytes stay valid until the next call.
-    // Inline: the day text walks every record of every file twice.
+    // Inline for a record the buffer holds whole: the day text walks every record there is.
     bool Next(KmbRecordBytes& out) {
         if (ended || given == promised)
             return false;
-        ++given;
-        if (end - at < RECORD_HEAD_SIZE)
-            Fill(RECORD_HEAD_SIZE);
-        out.available = end - at;
-        if (out.available < RECORD_HEAD_SIZE) {
-            out.bytes = buffer + at;
-            out.name = buffer + end;
-            out.nameLength = 0;
-            out.whole = false;
-            ended = true;
-            return true;
-        }
+        const std::size_t held = end - at;
+        if (held < RECORD_HEAD_SIZE)
+            return NextRead(out);
         const std::size_t length = GetLe16(buffer + at + RECORD_LENGTH_OFFSET);
-        if (end - at < RECORD_HEAD_SIZE + length)
-            Fill(RECORD_HEAD_SIZE + length); // moves the record to the buffer's front
+        if (held < RECORD_HEAD_SIZE + length)
+            return NextRead(out);
+        ++given;
         out.bytes = buffer + at;
-        const std::size_t rest = end - at - RECORD_HEAD_SIZE;
         out.name = out.bytes + RECORD_HEAD_SIZE;
-        out.nameLength = length < rest ? length : rest;
-        out.whole = out.nameLength == length;
-        out.available = RECORD_HEAD_SIZE + out.nameLength;
+        out.nameLength = length;
+        out.whole = true;
+        out.available = RECORD_HEAD_SIZE + length;
         at += out.available;
-        ended = !out.whole;
         return true;
     }
+    // A read that fails after the header ends the bytes there, as a cut file's end does.
     std::uint32_t Promised() const { return promised; }
-    // A read failed after the header: the records from there on were not given.
-    bool Failed() const { return failed; }
 
 private:
     // Keeps the bytes from `at` on and reads until `need` of them are held or the file ends.
     void Fill(std::size_t need);
+    // Next for a record that is not in the buffer whole: read on, or end with the bytes there.
+    bool NextRead(KmbRecordBytes& out);
 
     unsigned char* buffer;
     CRegularFile file;
