@@ -42,7 +42,7 @@ constexpr std::size_t CHUNK = CKmbWalkBuffer::CHUNK_SIZE;
 } // namespace
 
 void CKmbFileWalk::Fill(std::size_t need) {
-    if (atEof)
+    if (end - at >= need || atEof)
         return;
     std::memmove(buffer, buffer + at, end - at);
     end -= at;

@@ -1,5 +1,6 @@
 // Walking the records of a binary data file's bytes where they lie (layout in KmbLayout.h).
-// Nothing here allocates: the entry list, the day text and the fuzzers all walk the same way.
+// Nothing here allocates: the entry list and the fuzzers walk the same way, and the day
+// text's walk over a file in chunks (KmbFileWalk.h) gives the same records.
 #pragma once
 
 #include "data/KmbLayout.h"
@@ -27,7 +28,7 @@ public:
     // bytes must hold a header (IsKmbHeader).
     CKmbCursor(const unsigned char* bytes, std::size_t size)
         : p(bytes), n(size), promised(GetLe32(bytes + KMB_COUNT_OFFSET)) {}
-    // Inline: the day text walks every record of every file twice.
+    // Inline: a load walks every record.
     bool Next(KmbRecordBytes& out) {
         if (ended || given == promised)
             return false;
