@@ -4,10 +4,8 @@
 
 #include "platform/Files.h"
 #include "platform/Platform.h"
+#include "platform/PutInPlace.h"
 
-#include <cstdio>
-
-#include <cstring>
 #include <string>
 
 namespace {
@@ -45,8 +43,11 @@ bool MakeBackup(const char* path) {
     if (!path || !path[0])
         return false;
     const FileKind kind = KindOfFile(path);
-    if (kind == FILE_MISSING)
-        return true; // a new file: nothing to keep
+    if (kind == FILE_MISSING) {
+        // A new file: nothing to keep, but what an interrupted backup left goes.
+        RemoveStaleTemporaries(BackupName(path).c_str());
+        return true;
+    }
     if (kind == FILE_OTHER)
         return false; // a folder or a device is no data file to save over
     const std::string backup = BackupName(path);
@@ -55,27 +56,8 @@ bool MakeBackup(const char* path) {
         return true;
     if (KindOfFile(backup.c_str()) == FILE_OTHER)
         return false;
-    // The copy is made under a fresh name beside the backup and replaces the old backup only
-    // when it is whole: a full disk or a file-size limit leaves the previous generation.
-    std::FILE* in = OpenRegularFile(path);
-    if (!in)
-        return false;
-    std::string temp;
-    std::FILE* out = CreateFreshFile(backup, temp);
-    if (!out) {
-        std::fclose(in);
-        return false;
-    }
-    char chunk[65536];
-    std::size_t got;
-    bool copied = true;
-    while (copied && (got = std::fread(chunk, 1, sizeof chunk, in)) > 0)
-        copied = std::fwrite(chunk, 1, got, out) == got;
-    copied = copied && !std::ferror(in);
-    std::fclose(in);
-    if (!CloseWrittenFile(out) || !copied || !ReplaceFileWith(temp.c_str(), backup.c_str())) {
-        DeleteFileA(temp.c_str());
-        return false;
-    }
-    return true;
+    // The copy replaces the old backup only when it is whole on the disk: a full disk or a
+    // power cut leaves the previous generation.
+    CFileBytes bytes;
+    return bytes.Load(path) && PutInPlace(backup.c_str(), bytes.Data(), bytes.Size());
 }

@@ -6,6 +6,7 @@
 
 #include "data/KmbLayout.h"
 #include "data/KmdDate.h"
+#include "platform/FileStamp.h"
 #include "platform/Files.h"
 #include "platform/Platform.h"
 
@@ -43,8 +44,9 @@ public:
     // The same over a file's bytes in memory.
     bool AppendBytes(const unsigned char* bytes, std::size_t size);
     bool ReadBytes(const unsigned char* bytes, std::size_t size);
-    // Writes beside the target and replaces it only when every byte was written.
-    bool Write(const char* path) const;
+    // Puts the file in place whole (platform/PutInPlace.h): the old target stays unless every
+    // byte reached the disk. `placed`, when given, gets the stamp of the file written.
+    bool Write(const char* path, CFileStamp* placed = nullptr) const;
     // The bytes Write stores. False when memory ran out.
     bool WriteBytes(std::string& out) const;
     // Legacy text file. False only when the file cannot be opened.

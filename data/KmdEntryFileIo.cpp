@@ -3,9 +3,9 @@
 
 #include "data/KmbRecords.h"
 #include "platform/Files.h"
+#include "platform/PutInPlace.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <exception>
 #include <string>
 
@@ -109,28 +109,11 @@ bool CKmdEntryFile::ReadBytes(const unsigned char* bytes, std::size_t size) {
     return LoadBytes(bytes, size, false);
 }
 
-bool CKmdEntryFile::Write(const char* path) const {
-    if (!path || !path[0])
-        return false;
-    // A folder or a device under the target's name is nothing to replace.
-    if (KindOfFile(path) == FILE_OTHER)
-        return false;
-    // Written beside the target under a fresh name and moved over it only when every byte
-    // went out, so that a full disk never leaves a half-written file in place of the user's
-    // data.
+bool CKmdEntryFile::Write(const char* path, CFileStamp* placed) const {
     std::string bytes;
     if (!WriteBytes(bytes))
         return false; // no memory for the image: the target stays as it was
-    std::string temp;
-    std::FILE* out = CreateFreshFile(path, temp);
-    if (!out)
-        return false;
-    std::fwrite(bytes.data(), 1, bytes.size(), out);
-    if (!CloseWrittenFile(out) || !ReplaceFileWith(temp.c_str(), path)) {
-        DeleteFileA(temp.c_str());
-        return false;
-    }
-    return true;
+    return PutInPlace(path, bytes.data(), bytes.size(), placed);
 }
 
 bool CKmdEntryFile::WriteBytes(std::string& out) const {

@@ -97,13 +97,19 @@ void CMainDialog::OnListDoubleClick() {
 }
 
 bool CMainDialog::OnClose() {
+    if (!OnQueryEndSession())
+        return false;
+    // The search dialog goes with its owner.
+    CloseFind();
+    return true;
+}
+
+bool CMainDialog::OnQueryEndSession() {
     if (modified && view.Message("表示中のデータは変更されています。\n破棄してもよろしいですか？",
                                  MK_QUESTION) != ANSWER_YES) {
         view.Message("終了を中止します。", MK_NOTICE);
         return false;
     }
-    // The search dialog goes with its owner.
-    CloseFind();
     return true;
 }
 

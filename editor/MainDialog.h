@@ -4,6 +4,7 @@
 #pragma once
 
 #include "calendar/KmdDataFile.h"
+#include "editor/FileWatch.h"
 #include "editor/MainView.h"
 
 #include <string>
@@ -20,6 +21,9 @@ public:
     void OnListClick(int row); // NM_CLICK: the clicked row, -1 for none
     void OnListDoubleClick();  // NM_DBLCLK: edit the current row
     bool OnClose(); // true when the window may close; the search dialog is then destroyed
+    // WM_QUERYENDSESSION: true when Windows may end the session (nothing to lose, or the user
+    // lets the changes go); false after the notice that the end is refused.
+    bool OnQueryEndSession();
     void OnFindMessage(unsigned message, long lParam); // WM_FIND_*
 
     // Row rendering and the modified state, used by every command.
@@ -30,6 +34,10 @@ public:
     // File commands.
     void Open();
     void Save();
+    // The save to a chosen path, for every way of saving: a file another program changed
+    // since it was opened or saved here is overwritten only when the user agrees. True when
+    // the file was written.
+    bool SaveTo(const std::string& path);
     void About();
 
     // Search.
@@ -77,6 +85,7 @@ private:
     bool modified = false;
     int currentIndex = -1;
     std::string fileName;
+    CFileWatch watch; // the file last opened or saved
     CFindDialog* findDialog = nullptr;
     int lastFound = -1;
 };

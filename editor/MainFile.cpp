@@ -21,9 +21,12 @@ void CMainDialog::Open() {
     }
     fileName = name;
 
+    // Taken before the read: a change in between shows at the save rather than going unseen.
+    const CFileStamp read = StampOf(path.c_str());
     bool legacy = false;
     const bool ok = OpenDataFile(dataFile, path.c_str(), &legacy);
     if (ok) {
+        watch.Remember(path, read);
         SetModified(false);
         RefillList();
         currentIndex = -1;
@@ -67,16 +70,27 @@ std::string CMainDialog::ProposedSaveName() const {
 void CMainDialog::Save() {
     view.EnableButton(IDC_SAVE, false);
     std::string path;
-    if (view.AskSavePath(ProposedSaveName(), path)) {
-        // No whole backup, no write: the previous generation is never lost.
-        if (MakeBackup(path.c_str()) && dataFile.Write(path.c_str())) {
-            SetModified(false);
-            view.SetPathText(path);
-        } else {
-            view.Message("ファイルの保存に失敗しました。\n", MK_STOP);
-        }
-    }
+    if (view.AskSavePath(ProposedSaveName(), path))
+        SaveTo(path);
     view.EnableButton(IDC_SAVE, true);
+}
+
+bool CMainDialog::SaveTo(const std::string& path) {
+    if (watch.ChangedByOthers(path) &&
+        view.Message(
+            "ファイルは他のプログラムによって変更されています。\n上書きしてもよろしいですか？",
+            MK_QUESTION) != ANSWER_YES)
+        return false;
+    // No whole backup, no write: the previous generation is never lost.
+    CFileStamp written;
+    if (!MakeBackup(path.c_str()) || !dataFile.Write(path.c_str(), &written)) {
+        view.Message("ファイルの保存に失敗しました。\n", MK_STOP);
+        return false;
+    }
+    watch.Remember(path, written);
+    SetModified(false);
+    view.SetPathText(path);
+    return true;
 }
 
 void CMainDialog::About() {

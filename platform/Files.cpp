@@ -14,8 +14,6 @@
 #endif
 
 namespace {
-constexpr int FRESH_NAME_TRIES = 100;
-
 #ifdef _WIN32
 // A file handle as a stdio stream; the handle is closed when the stream cannot be made.
 std::FILE* StreamOf(HANDLE h, int flags, const char* mode) {
@@ -111,27 +109,6 @@ void CRegularFile::Close() {
     handle = nullptr;
 }
 
-std::FILE* CreateFreshFile(const std::string& beside, std::string& created) {
-    for (int i = 0; i < FRESH_NAME_TRIES; ++i) {
-        const std::string name = beside + ".tmp~" + (i ? std::to_string(i) : std::string());
-        HANDLE h = CreateFileA(name.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
-                               FILE_ATTRIBUTE_NORMAL, nullptr);
-        if (h == INVALID_HANDLE_VALUE) {
-            if (GetLastError() == ERROR_FILE_EXISTS || GetLastError() == ERROR_ALREADY_EXISTS)
-                continue;
-            return nullptr;
-        }
-        std::FILE* f = StreamOf(h, _O_WRONLY | _O_BINARY, "wb");
-        if (!f) {
-            DeleteFileA(name.c_str());
-            return nullptr;
-        }
-        created = name;
-        return f;
-    }
-    return nullptr;
-}
-
 #else
 
 FileKind KindOfFile(const char* path) {
@@ -190,36 +167,7 @@ void CRegularFile::Close() {
     fd = -1;
 }
 
-std::FILE* CreateFreshFile(const std::string& beside, std::string& created) {
-    for (int i = 0; i < FRESH_NAME_TRIES; ++i) {
-        const std::string name = beside + ".tmp~" + (i ? std::to_string(i) : std::string());
-        // O_EXCL with O_CREAT fails on any existing name, a dangling link included.
-        const int fd =
-            open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0666);
-        if (fd < 0) {
-            if (errno == EEXIST)
-                continue;
-            return nullptr;
-        }
-        std::FILE* f = StreamOf(fd, "wb");
-        if (!f) {
-            unlink(name.c_str());
-            return nullptr;
-        }
-        created = name;
-        return f;
-    }
-    return nullptr;
-}
-
 #endif
-
-bool CloseWrittenFile(std::FILE* file) {
-    if (!file)
-        return false;
-    const bool written = std::fflush(file) == 0 && !std::ferror(file);
-    return std::fclose(file) == 0 && written;
-}
 
 CRegularFile::~CRegularFile() {
     Close();

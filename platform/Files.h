@@ -1,5 +1,5 @@
-// File access of the engine: only regular files are read, and new files are created
-// exclusively under a fresh name. Devices, pipes and folders answer reads and writes in ways
+// File access of the engine: only regular files are read (files are written through
+// platform/PutInPlace.h). Devices, pipes and folders answer reads and writes in ways
 // that hang or mislead a reader, so they are refused before the first byte moves.
 #pragma once
 
@@ -74,13 +74,3 @@ private:
 // Opens path as a stdio stream for binary reading when it is a regular file; null otherwise,
 // with the reason in *why when given.
 std::FILE* OpenRegularFile(const char* path, OpenFailure* why = nullptr);
-
-// Creates a new file for binary writing beside the file `beside` names, under a name no file
-// had: beside + ".tmp~", then ".tmp~1", ".tmp~2" and so on. Never opens an existing file or
-// follows a link planted under one of those names. Null when none could be made; the name
-// used goes to `created`. (No parameter may be called "near": <windows.h> defines it away.)
-std::FILE* CreateFreshFile(const std::string& beside, std::string& created);
-
-// Closes a file written with CreateFreshFile; false when any write, the flush or the close
-// failed (a full disk, a file-size limit).
-bool CloseWrittenFile(std::FILE* file);

@@ -23,7 +23,3 @@ enum PathSeparators { BACKSLASH_ONLY, BACKSLASH_OR_SLASH };
 // can tell where a character starts.
 std::size_t FileNameStart(const char* path, std::size_t length,
                           PathSeparators separators = BACKSLASH_OR_SLASH);
-
-// File helpers for the backup step and the safe writer (see also platform/Files.h).
-// Moves `from` onto `to`, replacing `to` when it exists. False when nothing was moved.
-bool ReplaceFileWith(const char* from, const char* to);

@@ -10,6 +10,7 @@
 #include "winui/Clipboard.h"
 #include "winui/FileDialog.h"
 #include "winui/MessageBox.h"
+#include "winui/ShutdownReason.h"
 
 #include <commctrl.h>
 
@@ -176,6 +177,28 @@ bool CMainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR&
     switch (message) {
     case WM_CLOSE:
         Close();
+        result = TRUE;
+        return true;
+    case WM_QUERYENDSESSION: {
+        // Given before the question, so that Windows names it while the question waits.
+        if (logic.IsModified())
+            GiveShutdownReason(window, L"保存されていない変更があります。");
+        const bool ends = logic.OnQueryEndSession();
+        if (ends)
+            WithdrawShutdownReason(window);
+        SetWindowLongPtrA(window, DWLP_MSGRESULT, ends ? TRUE : FALSE);
+        result = TRUE;
+        return true;
+    }
+    case WM_ENDSESSION:
+        // Ending: the user let the changes go, or there were none. Else the end was called off.
+        if (wParam) {
+            logic.CloseFind();
+            End(IDCANCEL);
+        } else {
+            WithdrawShutdownReason(window);
+        }
+        SetWindowLongPtrA(window, DWLP_MSGRESULT, 0);
         result = TRUE;
         return true;
     case WM_SYSCOMMAND:

@@ -47,6 +47,8 @@ TEST(FileNameStart, SeparatorsAndEnds) {
         {"d\\\x83", 2, 2},
         // After a lone lead byte at the end nothing follows to misread.
         {"\x83\\", 0, 0},
+        // UTF-8 あ (E3 81 82) ends in a lead byte's value; "/" is never a trail byte.
+        {"v1.\xE3\x81\x82/data", 7, 0},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.path);

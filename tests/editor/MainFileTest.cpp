@@ -1,11 +1,15 @@
 // The main window's start, open, save, close and current-row tracking.
 #include "EditorTestUtil.h"
 
+#include <chrono>
 #include <cstdio>
+#include <filesystem>
 
 namespace {
 const char kDiscard[] = "表示中のデータは変更されています。\n破棄してもよろしいですか？";
 const char kReadFailed[] = "ファイルの読込に失敗しました。\n";
+const char kChanged[] =
+    "ファイルは他のプログラムによって変更されています。\n上書きしてもよろしいですか？";
 } // namespace
 
 TEST_F(EditorTest, StartsEmptyWithTheTemplatesButtonStates) {
@@ -227,9 +231,10 @@ TEST_F(EditorTest, SaveWritesBacksUpAndClearsModifiedOrSaysItFailed) {
     FreshDir(dir.substr(4) + "/saved.bak");
     dialog.SetModified(true);
     view.saveAnswers = {target};
+    view.questionAnswers = {ANSWER_YES}; // to overwrite the file changed since this save
     dialog.OnCommand(IDC_SAVE);
-    ASSERT_EQ(1u, view.messages.size());
-    EXPECT_EQ("ファイルの保存に失敗しました。\n", view.messages[0].text);
+    ASSERT_EQ(2u, view.messages.size());
+    EXPECT_EQ("ファイルの保存に失敗しました。\n", view.messages[1].text);
     EXPECT_TRUE(dialog.IsModified());
     EXPECT_EQ("the file as it was", ReadBytes(target));
 }
@@ -280,4 +285,29 @@ TEST_F(EditorTest, ModifiedIndicatorChangesOnlyWithTheValue) {
     EXPECT_EQ("変更あり", view.modifiedText);
     dialog.SetModified(false);
     EXPECT_EQ("", view.modifiedText);
+}
+
+// Another program's save since the open or the last save here: the editor asks before it
+// overwrites that work and No writes nothing (the window's test answers Yes as well).
+TEST_F(EditorTest, SaveOverAFileChangedElsewhereAsksFirst) {
+    OpenNames({"mine"});
+    const std::string path = dir + "/open.kmb", other = dir + "/other.kmb";
+    // The same size, a later write time.
+    std::string bytes = ReadBytes(path);
+    bytes.back() ^= 1;
+    const auto was = std::filesystem::last_write_time(path);
+    WriteBytes(path, bytes);
+    std::filesystem::last_write_time(path, was + std::chrono::seconds(2));
+    view.saveAnswers = {path};
+    dialog.OnCommand(IDC_SAVE);
+    EXPECT_EQ(std::vector<std::string>{kChanged}, view.TakeMessages());
+    EXPECT_EQ(bytes, ReadBytes(path));
+    // Deleted meanwhile: simply saved; then saved over a file other than the one held: no question.
+    std::remove(path.c_str());
+    WriteBytes(other, "another file");
+    view.saveAnswers = {path, other};
+    dialog.OnCommand(IDC_SAVE);
+    dialog.OnCommand(IDC_SAVE);
+    EXPECT_TRUE(view.TakeMessages().empty());
+    EXPECT_EQ(ReadBytes(path), ReadBytes(other));
 }

@@ -1,13 +1,12 @@
 // koyomi holidays: Japan's national holidays of a year as a ready data file.
 #include "calendar/JapanHolidays.h"
-#include "platform/Files.h"
 #include "platform/Platform.h"
+#include "platform/PutInPlace.h"
 #include "tools/koyomi/ChipArgs.h"
 #include "tools/koyomi/Commands.h"
 #include "tools/koyomi/Common.h"
 #include "tools/koyomi/Output.h"
 
-#include <cstdio>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -85,30 +84,15 @@ std::string LegacyText(unsigned year, const std::vector<JapanHoliday>& days) {
     return s;
 }
 
-// Beside the target first, under a fresh name, moved over it only when complete, as the
-// binary writer does.
-bool WriteText(const std::string& path, const std::string& bytes) {
-    if (KindOfFile(path.c_str()) == FILE_OTHER)
-        return false;
-    std::string temp;
-    std::FILE* f = CreateFreshFile(path, temp);
-    if (!f)
-        return false;
-    const bool written = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
-    if (!CloseWrittenFile(f) || !written || !ReplaceFileWith(temp.c_str(), path.c_str())) {
-        DeleteFileA(temp.c_str());
-        return false;
-    }
-    return true;
-}
-
 // Writes the year's file and says so: its name and how many days off it holds.
 bool WriteYear(unsigned year, const std::string& path, bool text) {
     std::vector<JapanHoliday> days;
     JapanHolidays(year, days);
     const auto write = [&](const char* out) {
-        if (text)
-            return WriteText(out, LegacyText(year, days));
+        if (text) {
+            const std::string bytes = LegacyText(year, days);
+            return PutInPlace(out, bytes.data(), bytes.size());
+        }
         CKmdDataFile file;
         for (const JapanHoliday& h : days) {
             CKmdDate e;

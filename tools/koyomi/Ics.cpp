@@ -1,8 +1,8 @@
 // koyomi ics: every (day, entry) of a range as an all-day event of an iCalendar file. Rules
 // that move off weekends and holidays have no recurrence rule to say them, so each day the
 // engine computes is written out. The bytes are the same on every system: UTF-8, CR LF.
-#include "platform/Files.h"
 #include "platform/Platform.h"
+#include "platform/PutInPlace.h"
 #include "tools/koyomi/Commands.h"
 #include "tools/koyomi/Common.h"
 #include "tools/koyomi/DayRange.h"
@@ -98,21 +98,23 @@ bool RepeatsAPath(const CChipFiles& files, std::vector<unsigned>& notice) {
     return most.size() != files.FileCount();
 }
 
+// Standard output, or the file put in place when `file` is given.
 class CIcsWriter {
 public:
-    explicit CIcsWriter(std::FILE* out) : out(out) {}
+    explicit CIcsWriter(CInPlaceWriter* file) : file(file) {}
     std::string& Buffer() { return buffer; }
     // Hands the buffer on once it is large; false when a write failed.
     bool Drain(bool all) {
         if (buffer.size() < (all ? 1u : 1u << 20))
             return ok;
-        ok = ok && std::fwrite(buffer.data(), 1, buffer.size(), out) == buffer.size();
+        ok = ok && (file ? file->Write(buffer.data(), buffer.size())
+                         : std::fwrite(buffer.data(), 1, buffer.size(), stdout) == buffer.size());
         buffer.clear();
         return ok;
     }
 
 private:
-    std::FILE* out;
+    CInPlaceWriter* file;
     std::string buffer;
     bool ok = true;
 };
@@ -128,13 +130,11 @@ int RunIcs(int argc, char** argv) {
     if (!ResolveRange("ics", a, 0, from, to))
         return EXIT_USAGE;
 
-    // A file is written under a fresh name and put in place whole, so that a failed export
-    // leaves the last one as it was.
-    std::string temporary;
-    std::FILE* out = stdout;
-    if (!a.output.empty()) {
-        out = CreateFreshFile(a.output, temporary);
-        if (!out) {
+    // A file is put in place whole, so that a failed export leaves the last one as it was.
+    CInPlaceWriter file;
+    const bool toFile = !a.output.empty();
+    if (toFile) {
+        if (!file.Begin(a.output.c_str())) {
             Tell("koyomi ics: cannot write beside " + SystemToUtf8(a.output));
             return EXIT_LOAD_FAILED;
         }
@@ -144,7 +144,7 @@ int RunIcs(int argc, char** argv) {
 #endif
     }
 
-    CIcsWriter w(out);
+    CIcsWriter w(toFile ? &file : nullptr);
     const std::string stamp = "DTSTAMP:" + Stamp(a) + "\r\n";
     w.Buffer() = "BEGIN:VCALENDAR\r\n"
                  "VERSION:2.0\r\n"
@@ -206,18 +206,11 @@ int RunIcs(int argc, char** argv) {
     w.Buffer() += "END:VCALENDAR\r\n";
     const bool written = w.Drain(true) && walked;
     walk.Warn();
-    bool closed = true;
-    if (temporary.empty()) {
-        closed = std::fflush(stdout) == 0;
-    } else {
-        closed = CloseWrittenFile(out) && written &&
-                 ReplaceFileWith(temporary.c_str(), a.output.c_str());
-        if (!closed)
-            DeleteFileA(temporary.c_str());
-    }
+    // Unless it was written whole, the file is dropped when `file` goes.
+    const bool closed = toFile ? written && file.Commit() : std::fflush(stdout) == 0;
     if (!written || !closed) {
         Tell("koyomi ics: cannot write " +
-             (temporary.empty() ? std::string("standard output") : SystemToUtf8(a.output)));
+             (toFile ? SystemToUtf8(a.output) : std::string("standard output")));
         return EXIT_LOAD_FAILED;
     }
     return walk.ReadAny() ? 0 : EXIT_LOAD_FAILED;
