@@ -142,10 +142,7 @@ bool BuildText(const char* chipText, const SYSTEMTIME& date, std::vector<Skipped
                                last - first, parts, dayD ? skipped : &yearSkipped,
                                dayD ? cut : &yearCut))
             return false;
-        for (const SkippedFile& s : yearSkipped)
-            AddOnce(skipped, s);
-        for (const CutFile& c : yearCut)
-            AddOnce(cut, c);
+        AddFileNotes(yearSkipped, yearCut, skipped, cut);
         readAny = readAny || files.FileCount() != 0;
         first = last;
     }
@@ -177,4 +174,12 @@ std::string MakeDayText(const char* chipText, const SYSTEMTIME& date,
     KOYOMI_GUARD_BEGIN
     return kErrorText;
     KOYOMI_GUARD_END(std::string())
+}
+
+void AddFileNotes(const std::vector<SkippedFile>& skipped, const std::vector<CutFile>& cut,
+                  std::vector<SkippedFile>* toSkipped, std::vector<CutFile>* toCut) {
+    for (const SkippedFile& s : skipped)
+        AddOnce(toSkipped, s);
+    for (const CutFile& c : cut)
+        AddOnce(toCut, c);
 }

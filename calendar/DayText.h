@@ -46,6 +46,11 @@ std::string MakeDayText(const char* chipText, const SYSTEMTIME& date,
                         std::vector<SkippedFile>* skipped = nullptr,
                         std::vector<CutFile>* cut = nullptr, bool* readAny = nullptr);
 
+// Adds the files another load skipped or found cut short to the lists (those given), each
+// path once.
+void AddFileNotes(const std::vector<SkippedFile>& skipped, const std::vector<CutFile>& cut,
+                  std::vector<SkippedFile>* toSkipped, std::vector<CutFile>* toCut);
+
 // One applying entry with a name.
 struct DayHit {
     unsigned file;          // the chip line's file, in chip-text order of the files loaded

@@ -59,27 +59,8 @@ void CKmbFileWalk::Fill(std::size_t need) {
     }
 }
 
-bool CKmbFileWalk::NextRead(KmbRecordBytes& out) {
-    ++given;
+void CKmbFileWalk::FillRecord() {
     Fill(RECORD_HEAD_SIZE);
-    out.bytes = buffer + at;
-    out.available = end - at;
-    if (out.available < RECORD_HEAD_SIZE) {
-        out.name = buffer + end;
-        out.nameLength = 0;
-        out.whole = false;
-        ended = true;
-        return true;
-    }
-    const std::size_t length = GetLe16(out.bytes + RECORD_LENGTH_OFFSET);
-    Fill(RECORD_HEAD_SIZE + length); // moves the record to the buffer's front
-    out.bytes = buffer + at;
-    const std::size_t rest = end - at - RECORD_HEAD_SIZE;
-    out.name = out.bytes + RECORD_HEAD_SIZE;
-    out.nameLength = length < rest ? length : rest;
-    out.whole = out.nameLength == length;
-    out.available = RECORD_HEAD_SIZE + out.nameLength;
-    at += out.available;
-    ended = !out.whole;
-    return true;
+    if (end - at >= RECORD_HEAD_SIZE) // moves the record to the buffer's front
+        Fill(RECORD_HEAD_SIZE + GetLe16(buffer + at + RECORD_LENGTH_OFFSET));
 }

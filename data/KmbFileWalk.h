@@ -42,18 +42,11 @@ public:
         if (ended || given == promised)
             return false;
         const std::size_t held = end - at;
-        if (held < RECORD_HEAD_SIZE)
-            return NextRead(out);
-        const std::size_t length = GetLe16(buffer + at + RECORD_LENGTH_OFFSET);
-        if (held < RECORD_HEAD_SIZE + length)
-            return NextRead(out);
+        if (held < RECORD_HEAD_SIZE ||
+            held < RECORD_HEAD_SIZE + GetLe16(buffer + at + RECORD_LENGTH_OFFSET))
+            FillRecord();
         ++given;
-        out.bytes = buffer + at;
-        out.name = out.bytes + RECORD_HEAD_SIZE;
-        out.nameLength = length;
-        out.whole = true;
-        out.available = RECORD_HEAD_SIZE + length;
-        at += out.available;
+        ended = !TakeRecord(buffer, end, at, out);
         return true;
     }
     // A read that fails after the header ends the bytes there, as a cut file's end does.
@@ -62,8 +55,8 @@ public:
 private:
     // Keeps the bytes from `at` on and reads until `need` of them are held or the file ends.
     void Fill(std::size_t need);
-    // Next for a record that is not in the buffer whole: read on, or end with the bytes there.
-    bool NextRead(KmbRecordBytes& out);
+    // Reads on until the next record is in the buffer whole or the file has ended.
+    void FillRecord();
 
     unsigned char* buffer;
     CRegularFile file;

@@ -10,14 +10,6 @@ namespace {
 unsigned long Key(const SYSTEMTIME& d) {
     return d.wYear * 10000ul + d.wMonth * 100ul + d.wDay;
 }
-
-// The same path once: with "%year%" a missing file of one year is also named by the next.
-template <class T> void AddOnce(std::vector<T>& list, const T& item) {
-    for (const T& t : list)
-        if (t.path == item.path)
-            return;
-    list.push_back(item);
-}
 } // namespace
 
 bool Before(const SYSTEMTIME& a, const SYSTEMTIME& b) {
@@ -87,10 +79,8 @@ bool CDayWalk::Run(const std::string& chip, const SYSTEMTIME& from, const SYSTEM
             std::vector<CutFile> c;
             if (!files.Load(chip.c_str(), y, y, &s, &c))
                 return false;
-            for (const SkippedFile& f : s)
-                AddOnce(skipped, f);
-            for (const CutFile& f : c)
-                AddOnce(cut, f);
+            // With "%year%" a missing file of one year is also named by the next.
+            AddFileNotes(s, c, &skipped, &cut);
             readAny = readAny || files.FileCount() != 0;
             loadedYear = y;
         }
