@@ -4,10 +4,27 @@
 
 #include "calendar/KmdDataFile.h"
 
+#include <cstddef>
 #include <vector>
+
+// Entries at places of a list: entries[i] stands at at[i]; places ascend.
+struct PlacedEntries {
+    std::vector<int> at;
+    std::vector<CKmdDate> entries;
+
+    void Push(int place, const CKmdDate& entry) {
+        at.push_back(place);
+        entries.push_back(entry);
+    }
+    std::size_t Size() const { return at.size(); }
+};
 
 // Inserts the entries, in order, in front of entry `at` (at most the count: at the count they
 // are appended). False, with nothing changed, when `at` is beyond the count.
 bool InsertEntries(CKmdDataFile& file, int at, const std::vector<CKmdDate>& entries);
 // Removes every entry i with gone[i] true; the others keep their order.
 void RemoveEntries(CKmdDataFile& file, const std::vector<bool>& gone);
+// Takes out the entries at the places `take` of the list as it is, then puts `put`'s entries
+// in at their places in the list that results. False, with nothing changed, when a place is
+// out of order or beyond its list.
+bool ReplaceEntries(CKmdDataFile& file, const std::vector<int>& take, const PlacedEntries& put);

@@ -107,6 +107,8 @@ void CEntryEditDialog::Initialise() {
         ShowTemplateState();
     view.SetEnabled(IDC_REVERT, false);
     changed = false;
+    previewText.clear(); // a window opened afresh shows its line once at least
+    UpdatePreview();
 }
 
 void CEntryEditDialog::MarkChanged() {

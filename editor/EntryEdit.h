@@ -5,6 +5,7 @@
 
 #include "data/KmdDate.h"
 #include "editor/EntryEditView.h"
+#include "editor/NextDays.h"
 
 #include <string>
 
@@ -31,6 +32,9 @@ public:
     int payday = 0;
     int periodStartMonth = 0, periodStartDay = 0, periodEndMonth = 0, periodEndDay = 0;
     bool changed = false;
+
+    // The preview line's days off: the open file's holiday entries, with national holidays.
+    CHolidayYears holidays;
 
     // The working values from `entry`.
     void Load();
@@ -64,18 +68,34 @@ public:
     // True when the checks passed and `entry` holds the values: the dialog ends with OK.
     bool OnOk();
 
+    // The entry as OK would pack the working values: false when OK would refuse them for
+    // any reason but the name. No message is shown.
+    bool Packed(CKmdDate& out) const;
+    // The preview line's text for the working values, from `today` on.
+    std::string PreviewText(const SYSTEMTIME& today);
+    // Shows the preview line for the working values, from the one clock's today on.
+    void UpdatePreview();
+
 private:
+    // Declared first in every event: the preview line follows whatever the event changed,
+    // whichever way the event ends.
+    struct PreviewAfter {
+        explicit PreviewAfter(CEntryEditDialog& dialog) : dialog(dialog) {}
+        ~PreviewAfter() { dialog.UpdatePreview(); }
+        CEntryEditDialog& dialog;
+    };
+
     void MarkChanged();
     bool TakeNumber(int id, const std::string& text, int& value, int limit);
     void ShowNumber(int id, int value);
     // Every group control enabled and empty, as the template creates them.
     void ShowTemplateState();
     bool CheckName();
-    bool CheckByType();
-    bool Refuse(int focusId, const std::string& text);
-    void Store();
+    // The first check by type that fails: true, with the control to focus and the message.
+    bool FirstRefusal(int& focusId, std::string& text) const;
 
     IEntryEditView& view;
+    std::string previewText;
 };
 
 // The decimal value of a digits-only edit's text: empty (or no leading digit) gives 0; a

@@ -15,6 +15,7 @@ constexpr int DAY_LIMIT = 32;
 } // namespace
 
 void CEntryEditDialog::OnTypeSelected(int item) {
+    const PreviewAfter after(*this);
     if (item == type)
         return;
     MarkChanged();
@@ -57,6 +58,7 @@ bool CEntryEditDialog::TakeNumber(int id, const std::string& text, int& value, i
 }
 
 void CEntryEditDialog::OnMonthUpdated(const std::string& text) {
+    const PreviewAfter after(*this);
     if (!TakeNumber(IDC_MONTH, text, month, MONTH_LIMIT))
         return;
     const int v = month;
@@ -66,6 +68,7 @@ void CEntryEditDialog::OnMonthUpdated(const std::string& text) {
 }
 
 void CEntryEditDialog::OnDayUpdated(const std::string& text) {
+    const PreviewAfter after(*this);
     if (!TakeNumber(IDC_DAY, text, day, DAY_LIMIT))
         return;
     const int v = day;
@@ -96,6 +99,7 @@ void CEntryEditDialog::OnDayUpdated(const std::string& text) {
 }
 
 void CEntryEditDialog::OnPeriodUpdated(int id, const std::string& text) {
+    const PreviewAfter after(*this);
     int* value;
     int limit = DAY_LIMIT;
     switch (id) {
@@ -120,6 +124,7 @@ void CEntryEditDialog::OnPeriodUpdated(int id, const std::string& text) {
 }
 
 void CEntryEditDialog::OnWeekdaySelected(int item) {
+    const PreviewAfter after(*this);
     if (item == weekday)
         return;
     MarkChanged();
@@ -143,6 +148,7 @@ void CEntryEditDialog::OnWeekdaySelected(int item) {
 }
 
 void CEntryEditDialog::OnWeekSelected(int item) {
+    const PreviewAfter after(*this);
     if (item == week)
         return;
     MarkChanged();
@@ -150,6 +156,7 @@ void CEntryEditDialog::OnWeekSelected(int item) {
 }
 
 void CEntryEditDialog::OnDayRadioClicked(int id, bool checked) {
+    const PreviewAfter after(*this);
     const int chosen = id == IDC_LAST_DAY ? 1 : 0;
     if (!checked || chosen == lastDay)
         return;
@@ -181,6 +188,7 @@ void CEntryEditDialog::OnDayRadioClicked(int id, bool checked) {
 }
 
 void CEntryEditDialog::OnHolidayClicked(int id, bool checked) {
+    const PreviewAfter after(*this);
     const int index = id - IDC_HOL_NONE;
     if (!checked || index < 0 || index > 3 || index == holiday)
         return;
@@ -190,6 +198,7 @@ void CEntryEditDialog::OnHolidayClicked(int id, bool checked) {
 }
 
 void CEntryEditDialog::OnDirectionClicked(int id) {
+    const PreviewAfter after(*this);
     const int chosen = id == IDC_DIR_AFTER ? 1 : 0;
     if (chosen == direction)
         return;
@@ -198,6 +207,7 @@ void CEntryEditDialog::OnDirectionClicked(int id) {
 }
 
 void CEntryEditDialog::OnOddClicked(int id) {
+    const PreviewAfter after(*this);
     const bool chosen = id == IDC_ODD;
     if (chosen == odd)
         return;
@@ -206,6 +216,7 @@ void CEntryEditDialog::OnOddClicked(int id) {
 }
 
 void CEntryEditDialog::OnPaydayClicked(bool checked) {
+    const PreviewAfter after(*this);
     const int state = checked ? 1 : 0;
     if (state == payday)
         return;

@@ -26,15 +26,16 @@ bool Given(int month) {
 bool CEntryEditDialog::OnOk() {
     if (type < 0 || type > ET_PERIOD)
         return false;
-    if (!CheckName() || !CheckByType())
+    if (!CheckName())
         return false;
-    Store();
+    int focusId = 0;
+    std::string text;
+    if (FirstRefusal(focusId, text)) {
+        view.FocusAndMessage(focusId, text);
+        return false;
+    }
+    Packed(entry);
     return true;
-}
-
-bool CEntryEditDialog::Refuse(int focusId, const std::string& text) {
-    view.FocusAndMessage(focusId, text);
-    return false;
 }
 
 bool CEntryEditDialog::CheckName() {
@@ -54,48 +55,59 @@ bool CEntryEditDialog::CheckName() {
     for (char c : rest)
         if (!IsWhite(c))
             return true;
-    return Refuse(IDC_NAME, "日付名称が空か、空白のみで指定されています。");
+    view.FocusAndMessage(IDC_NAME, "日付名称が空か、空白のみで指定されています。");
+    return false;
 }
 
-bool CEntryEditDialog::CheckByType() {
+bool CEntryEditDialog::FirstRefusal(int& focusId, std::string& text) const {
+    const auto refuse = [&](int id, const std::string& message) {
+        focusId = id;
+        text = message;
+        return true;
+    };
     if (type == ET_DAY) {
         if (!Given(month))
-            return Refuse(IDC_MONTH, "月が指定されていません。");
+            return refuse(IDC_MONTH, "月が指定されていません。");
         if (day == 0)
-            return Refuse(IDC_DAY, "日が指定されていません。");
+            return refuse(IDC_DAY, "日が指定されていません。");
         if (day > DaysOfMonth(month))
-            return Refuse(IDC_DAY, MonthLengthText(month));
+            return refuse(IDC_DAY, MonthLengthText(month));
     } else if (type == ET_PERIOD) {
         if (!Given(periodStartMonth))
-            return Refuse(IDC_PERIOD_START_MONTH, "開始月が指定されていません。");
+            return refuse(IDC_PERIOD_START_MONTH, "開始月が指定されていません。");
         if (periodStartDay == 0)
-            return Refuse(IDC_PERIOD_START_DAY, "開始日が指定されていません。");
+            return refuse(IDC_PERIOD_START_DAY, "開始日が指定されていません。");
         if (!Given(periodEndMonth))
-            return Refuse(IDC_PERIOD_END_MONTH, "終了月が指定されていません。");
+            return refuse(IDC_PERIOD_END_MONTH, "終了月が指定されていません。");
         if (periodEndDay == 0)
-            return Refuse(IDC_PERIOD_END_DAY, "終了日が指定されていません。");
+            return refuse(IDC_PERIOD_END_DAY, "終了日が指定されていません。");
         if (periodStartDay > DaysOfMonth(periodStartMonth))
-            return Refuse(IDC_PERIOD_START_DAY, MonthLengthText(periodStartMonth));
+            return refuse(IDC_PERIOD_START_DAY, MonthLengthText(periodStartMonth));
         if (periodEndDay > DaysOfMonth(periodEndMonth))
-            return Refuse(IDC_PERIOD_END_DAY, MonthLengthText(periodEndMonth));
+            return refuse(IDC_PERIOD_END_DAY, MonthLengthText(periodEndMonth));
         if (periodEndMonth < periodStartMonth)
-            return Refuse(IDC_PERIOD_END_MONTH, "開始月よりも終了月が前になっています。");
+            return refuse(IDC_PERIOD_END_MONTH, "開始月よりも終了月が前になっています。");
         if (periodEndMonth == periodStartMonth && periodEndDay < periodStartDay)
-            return Refuse(IDC_PERIOD_END_DAY, "開始日よりも終了日が前になっています。");
+            return refuse(IDC_PERIOD_END_DAY, "開始日よりも終了日が前になっています。");
     } else if (weekday == 0 && day == 0 && lastDay == 0) {
-        return Refuse(IDC_DAY, "日、曜日共に指定されていません。\nどちらかを指定してください。");
+        return refuse(IDC_DAY, "日、曜日共に指定されていません。\nどちらかを指定してください。");
     }
-    return true;
+    return false;
 }
 
-void CEntryEditDialog::Store() {
-    entry.SetName(nameText.c_str());
+bool CEntryEditDialog::Packed(CKmdDate& out) const {
+    int focusId = 0;
+    std::string text;
+    if (type < 0 || type > ET_PERIOD || FirstRefusal(focusId, text))
+        return false;
+    CKmdDate packed = entry;
+    packed.SetName(nameText.c_str());
     const bool period = type == ET_PERIOD;
-    entry.SetStartMonth(static_cast<unsigned>(period ? periodStartMonth : month));
-    entry.SetStartDay(static_cast<unsigned>(period ? periodStartDay : day));
-    entry.SetEndMonth(static_cast<unsigned>(period ? periodEndMonth : 0));
-    entry.SetEndDay(static_cast<unsigned>(period ? periodEndDay : 0));
-    entry.SetWeekday(static_cast<unsigned>(weekday));
+    packed.SetStartMonth(static_cast<unsigned>(period ? periodStartMonth : month));
+    packed.SetStartDay(static_cast<unsigned>(period ? periodStartDay : day));
+    packed.SetEndMonth(static_cast<unsigned>(period ? periodEndMonth : 0));
+    packed.SetEndDay(static_cast<unsigned>(period ? periodEndDay : 0));
+    packed.SetWeekday(static_cast<unsigned>(weekday));
 
     // Nothing of the entry's previous options survives: the word starts from zero.
     CKmdDateFlags f;
@@ -108,5 +120,7 @@ void CEntryEditDialog::Store() {
     f.SetShiftLater(direction != 0);
     f.SetPaydayShift(payday != 0);
     f.SetLast(lastDay == 1 || week == 5);
-    entry.SetFlags(f);
+    packed.SetFlags(f);
+    out = packed;
+    return true;
 }

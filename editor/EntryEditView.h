@@ -21,6 +21,8 @@ public:
     virtual void Beep() = 0;
     // Moves the focus to the control, then shows the text in a stop-icon box.
     virtual void FocusAndMessage(int id, const std::string& text) = 0;
+    // The preview line below the buttons (IDC_NEXT_DAYS).
+    virtual void SetPreviewText(const std::string& text) = 0;
 };
 
 // The items of the dialog's three combo boxes (IDC_TYPE, IDC_WEEK, IDC_WEEKDAY), in order;

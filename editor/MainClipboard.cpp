@@ -3,6 +3,7 @@
 #include "editor/EntryBatch.h"
 #include "editor/MainDialog.h"
 
+#include <utility>
 #include <vector>
 
 void CMainDialog::ShowClipFailure(ClipResult result) {
@@ -65,7 +66,10 @@ void CMainDialog::Paste() {
     if (n > 0) {
         if (!InsertEntries(dataFile, at, entries))
             return;
-        SetModified(true);
+        UndoStep step;
+        for (int k = 0; k < n; ++k)
+            step.inserted.Push(at + k, entries[static_cast<std::size_t>(k)]);
+        Record(std::move(step));
         view.BeginBatch();
         for (int k = 0; k < n; ++k) {
             RenderRow(at + k, entries[static_cast<std::size_t>(k)], true);

@@ -4,6 +4,7 @@
 #include "editor/Resource.h"
 
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -31,9 +32,11 @@ void CMainDialog::DisableAfterEmptying() {
 void CMainDialog::Add() {
     CKmdDate entry;
     entry.Clear();
-    if (!view.EditEntry(entry) || !dataFile.Add(entry))
+    if (!view.EditEntry(entry, HolidayRules(-1)) || !dataFile.Add(entry))
         return;
-    SetModified(true);
+    UndoStep step;
+    step.inserted.Push(dataFile.GetCount() - 1, entry);
+    Record(std::move(step));
     RenderRow(dataFile.GetCount() - 1, entry, true);
     EnableFileButtons(true);
 }
@@ -44,9 +47,12 @@ void CMainDialog::Insert() {
         return;
     CKmdDate entry;
     entry.Clear();
-    if (!view.EditEntry(entry) || !dataFile.InsertAt(static_cast<unsigned>(currentIndex), entry))
+    if (!view.EditEntry(entry, HolidayRules(-1)) ||
+        !dataFile.InsertAt(static_cast<unsigned>(currentIndex), entry))
         return;
-    SetModified(true);
+    UndoStep step;
+    step.inserted.Push(currentIndex, entry);
+    Record(std::move(step));
     RenderRow(currentIndex, entry, true);
     if (currentIndex + 1 < view.RowCount())
         view.ClearRow(currentIndex + 1); // the row pushed down
@@ -62,9 +68,14 @@ void CMainDialog::Edit() {
         view.Message(kNotFound, MK_STOP);
         return;
     }
-    if (!view.EditEntry(entry) || !dataFile.SetAt(static_cast<unsigned>(currentIndex), entry))
+    const CKmdDate before = entry;
+    if (!view.EditEntry(entry, HolidayRules(currentIndex)) ||
+        !dataFile.SetAt(static_cast<unsigned>(currentIndex), entry))
         return;
-    SetModified(true);
+    UndoStep step;
+    step.removed.Push(currentIndex, before);
+    step.inserted.Push(currentIndex, entry);
+    Record(std::move(step));
     RenderRow(currentIndex, entry, false);
 }
 
@@ -111,8 +122,15 @@ void CMainDialog::Delete() {
     }
     // Also after a missing entry ended the walk: what was deleted must count as a change.
     if (deleted > 0) {
+        UndoStep step;
+        for (int i = 0; i < count; ++i) {
+            CKmdDate entry;
+            if (gone[static_cast<std::size_t>(i)] &&
+                dataFile.GetAt(static_cast<unsigned>(i), entry))
+                step.removed.Push(i, entry);
+        }
         RemoveEntries(dataFile, gone);
-        SetModified(true);
+        Record(std::move(step));
         if (currentIndex == dataFile.GetCount())
             --currentIndex;
         if (currentIndex == -1)
@@ -129,7 +147,13 @@ void CMainDialog::ClearAll() {
         return;
     view.DeleteAllRows();
     currentIndex = -1;
-    SetModified(true);
+    UndoStep step;
+    for (int i = 0; i < dataFile.GetCount(); ++i) {
+        CKmdDate entry;
+        dataFile.GetAt(static_cast<unsigned>(i), entry);
+        step.removed.Push(i, entry);
+    }
     dataFile.RemoveAll();
+    Record(std::move(step));
     DisableAfterEmptying();
 }

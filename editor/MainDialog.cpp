@@ -4,6 +4,8 @@
 #include "editor/FindDialog.h"
 #include "editor/Resource.h"
 
+#include <utility>
+
 namespace {
 // The buttons that act on the current row.
 const int kRowButtons[] = {IDC_INSERT,    IDC_EDIT,        IDC_DELETE, IDC_MOVE_TOP, IDC_MOVE_UP,
@@ -12,7 +14,7 @@ const int kRowButtons[] = {IDC_INSERT,    IDC_EDIT,        IDC_DELETE, IDC_MOVE_
 const int kFileButtons[] = {IDC_SAVE, IDC_CLEAR_ALL, IDC_COPY, IDC_PASTE, IDC_FIND};
 } // namespace
 
-CMainDialog::CMainDialog(IMainView& view) : view(view) {}
+CMainDialog::CMainDialog(IMainView& view) : view(view), savedState(history.State()) {}
 
 void CMainDialog::OnInit() {
     view.SetPathText("新規ファイル");
@@ -25,6 +27,7 @@ void CMainDialog::OnInit() {
     for (int id : kFileButtons)
         view.EnableButton(id, false);
     currentIndex = -1;
+    ShowHistory();
 }
 
 void CMainDialog::OnCommand(int id) {
@@ -80,6 +83,12 @@ void CMainDialog::OnCommand(int id) {
     case IDM_ABOUTBOX:
         About();
         break;
+    case IDM_UNDO:
+        Undo();
+        break;
+    case IDM_REDO:
+        Redo();
+        break;
     default:
         break;
     }
@@ -133,7 +142,7 @@ void CMainDialog::RenderRow(int index, const CKmdDate& entry, bool insert) {
     for (int c = 0; c < ROW_COLUMN_COUNT; ++c)
         texts[c] = RowColumnText(entry, c);
     if (insert)
-        view.InsertRow(index, texts);
+        view.InsertRow(index, std::move(texts));
     else
         view.SetRow(index, texts);
 }
@@ -151,10 +160,19 @@ void CMainDialog::RefillList() {
 }
 
 void CMainDialog::SetModified(bool value) {
-    if (value == modified)
-        return;
-    modified = value;
-    view.SetModifiedText(value ? "変更あり" : "");
+    // False: the list is as the file on disk now; true: no state of the history is.
+    savedState = value ? 0 : history.State();
+    ShowHistory();
+}
+
+void CMainDialog::ShowHistory() {
+    const bool value = history.State() != savedState;
+    if (value != modified) {
+        modified = value;
+        view.SetModifiedText(value ? "変更あり" : "");
+    }
+    view.EnableMenuItem(IDM_UNDO, history.CanUndo());
+    view.EnableMenuItem(IDM_REDO, history.CanRedo());
 }
 
 void CMainDialog::EnableRowButtons(bool enabled) {

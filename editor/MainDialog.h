@@ -6,7 +6,9 @@
 #include "calendar/KmdDataFile.h"
 #include "editor/FileWatch.h"
 #include "editor/MainView.h"
+#include "editor/UndoHistory.h"
 
+#include <cstdint>
 #include <string>
 
 class CFindDialog;
@@ -59,6 +61,9 @@ public:
     void MoveBottom();
     void Copy();
     void Paste();
+    // Ctrl+Z and Ctrl+Y: the last step of the list taken back, or the last undone done again.
+    void Undo();
+    void Redo();
 
     // State, for the window and the tests.
     const CKmdDataFile& DataFile() const { return dataFile; }
@@ -67,6 +72,7 @@ public:
     const std::string& FileName() const { return fileName; }
     int LastFound() const { return lastFound; }
     CFindDialog* FindDialog() const { return findDialog; }
+    const CUndoHistory& History() const { return history; }
 
 private:
     void EnableRowButtons(bool enabled);
@@ -79,6 +85,15 @@ private:
     std::string ProposedSaveName() const;
     bool Matches(int index) const;
     void ShowHit(int index);
+    // The list's holiday entries but entry `skip` (-1: none), for the edit dialog's preview.
+    std::vector<KmdRule> HolidayRules(int skip) const;
+    // A command's change of the list, kept for undo; 変更あり follows.
+    void Record(UndoStep step);
+    // 変更あり and the undo and redo items, from the history's state.
+    void ShowHistory();
+    // Undo or redo of a step: `take` out, `put` in, the rows put in (or the row where they
+    // went) selected and shown.
+    void ApplyStep(const PlacedEntries& take, const PlacedEntries& put);
 
     IMainView& view;
     CKmdDataFile dataFile;
@@ -88,4 +103,7 @@ private:
     CFileWatch watch; // the file last opened or saved
     CFindDialog* findDialog = nullptr;
     int lastFound = -1;
+    CUndoHistory history;
+    // The state last opened or saved; none (0) when the file on disk is in no state kept.
+    std::uint64_t savedState;
 };

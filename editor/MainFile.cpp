@@ -26,6 +26,7 @@ void CMainDialog::Open() {
     bool legacy = false;
     const bool ok = OpenDataFile(dataFile, path.c_str(), &legacy);
     if (ok) {
+        history.Clear(); // what came before the file cannot be undone into it
         watch.Remember(path, read);
         SetModified(false);
         RefillList();

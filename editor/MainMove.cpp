@@ -1,6 +1,8 @@
 // 先頭へ, 上へ, 下へ and 末尾へ: the current entry moves; other rows keep their selection.
 #include "editor/MainDialog.h"
 
+#include <utility>
+
 namespace {
 const char kSeveral[] = "複数の移動対象を指定する事は出来ません。\n";
 const char kNone[] = "移動対象が指定されていません。\n";
@@ -20,7 +22,10 @@ void CMainDialog::MoveTo(int to) {
     RenderRow(to, entry, true);
     view.SelectRow(to);
     currentIndex = to;
-    SetModified(true);
+    UndoStep step;
+    step.removed.Push(from, entry);
+    step.inserted.Push(to, entry);
+    Record(std::move(step));
 }
 
 void CMainDialog::MoveTop() {

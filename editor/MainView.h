@@ -4,6 +4,7 @@
 #pragma once
 
 #include "data/KmdDate.h"
+#include "data/KmdRule.h"
 
 #include <string>
 #include <vector>
@@ -47,7 +48,7 @@ public:
 
     // List rows. Row indexes are those of the entries they show.
     virtual int RowCount() = 0;
-    virtual void InsertRow(int index, const RowTexts& texts) = 0;
+    virtual void InsertRow(int index, RowTexts texts) = 0;
     virtual void SetRow(int index, const RowTexts& texts) = 0;
     virtual void DeleteRow(int index) = 0;
     virtual void DeleteAllRows() = 0;
@@ -60,10 +61,14 @@ public:
     virtual int SelectedCount() = 0;
     virtual int NextSelected(int after) = 0;
     virtual void SelectRow(int index) = 0;
+    // Every row selected, or none; the focus stays where it is.
+    virtual void SetAllRowsSelected(bool selected) = 0;
     virtual void ClearRow(int index) = 0;
     virtual void EnsureVisible(int index) = 0;
 
     virtual void EnableButton(int id, bool enabled) = 0;
+    // An item the window adds to its system menu (IDM_UNDO, IDM_REDO): greyed when disabled.
+    virtual void EnableMenuItem(int id, bool enabled) = 0;
     virtual void SetPathText(const std::string& text) = 0;
     virtual void SetModifiedText(const std::string& text) = 0;
 
@@ -75,8 +80,9 @@ public:
     // The save dialog proposing `proposed`: false when cancelled.
     virtual bool AskSavePath(const std::string& proposed, std::string& path) = 0;
     virtual void ShowAbout() = 0;
-    // The entry edit dialog on `entry`: true, with `entry` changed, on OK.
-    virtual bool EditEntry(CKmdDate& entry) = 0;
+    // The entry edit dialog on `entry`: true, with `entry` changed, on OK. Its preview line
+    // counts the days of `holidays`, the list's other holiday entries.
+    virtual bool EditEntry(CKmdDate& entry, const std::vector<KmdRule>& holidays) = 0;
     // The confirmation dialog: ANSWER_YES, ANSWER_ALL_YES, ANSWER_NO or ANSWER_CANCEL.
     virtual int ConfirmDelete(const std::string& text, bool allowAll) = 0;
 

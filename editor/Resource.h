@@ -12,8 +12,10 @@
 #define IDR_ACCELERATORS 133
 #define IDD_FIND 134
 
-// The system menu's About item.
+// The system menu's items: About, and undo and redo (also Ctrl+Z and Ctrl+Y).
 #define IDM_ABOUTBOX 0x0010
+#define IDM_UNDO 0x0020
+#define IDM_REDO 0x0030
 
 // Main window.
 #define IDC_ENTRY_LIST 1000
@@ -71,6 +73,8 @@
 #define IDC_LAST_DAY 1051
 #define IDC_WEEK 1052
 #define IDC_REVERT 1053
+// The preview line below the buttons: the next days the values give.
+#define IDC_NEXT_DAYS 1069
 
 // Confirmation dialog.
 #define IDC_ALL_YES 1057

@@ -7,6 +7,8 @@
 #include "winui/DialogBase.h"
 #include "winui/MessageBox.h"
 
+#include <commctrl.h>
+
 #include <string>
 
 namespace {
@@ -23,9 +25,16 @@ bool IsNumberEdit(int id) {
            (id >= IDC_PERIOD_START_MONTH && id <= IDC_PERIOD_END_DAY);
 }
 
+// The preview line's tooltip: which days off it counts.
+const char kPreviewTip[] = "休日として、開いているファイルの休日指定と、日本の国民の祝日"
+                           "（振替休日・国民の休日を含む）を数えています。";
+
 class CEntryEditWnd : public CDialogBase, public IEntryEditView {
 public:
-    explicit CEntryEditWnd(const CKmdDate& entry) { logic.entry = entry; }
+    CEntryEditWnd(const CKmdDate& entry, const std::vector<KmdRule>& holidays) {
+        logic.entry = entry;
+        logic.holidays.SetRules(holidays);
+    }
     const CKmdDate& Entry() const { return logic.entry; }
 
     void SetEnabled(int id, bool enabled) override { EnableWindow(Item(id), enabled); }
@@ -51,6 +60,9 @@ public:
         SendMessageA(window, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(Item(id)), TRUE);
         ShowMessage(window, text.c_str(), BOX_STOP);
     }
+    void SetPreviewText(const std::string& text) override {
+        SetDlgItemTextA(window, IDC_NEXT_DAYS, text.c_str());
+    }
 
 protected:
     BOOL OnInit() override {
@@ -58,6 +70,7 @@ protected:
             for (const std::string& item : EntryEditItems(combo))
                 SendDlgItemMessageA(window, combo, CB_ADDSTRING, 0,
                                     reinterpret_cast<LPARAM>(item.c_str()));
+        AddPreviewTip();
         logic.Initialise();
         return TRUE;
     }
@@ -134,12 +147,31 @@ protected:
     }
 
 private:
+    // A tooltip owned by the dialog, so that it goes with it.
+    void AddPreviewTip() {
+        INITCOMMONCONTROLSEX icc = {sizeof icc, ICC_BAR_CLASSES};
+        InitCommonControlsEx(&icc);
+        HWND tip = CreateWindowExA(0, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP,
+                                   CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
+                                   window, nullptr, GetModuleHandleA(nullptr), nullptr);
+        if (!tip)
+            return;
+        TOOLINFOA info = {};
+        info.cbSize = TTTOOLINFOA_V2_SIZE; // the size every version of the control takes
+        info.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+        info.hwnd = window;
+        info.uId = reinterpret_cast<UINT_PTR>(Item(IDC_NEXT_DAYS));
+        info.lpszText = const_cast<char*>(kPreviewTip);
+        SendMessageA(tip, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&info));
+        SendMessageA(tip, TTM_SETMAXTIPWIDTH, 0, 320); // wrapped into lines
+    }
+
     CEntryEditDialog logic{*this};
 };
 } // namespace
 
-bool RunEntryEdit(HWND owner, CKmdDate& entry) {
-    CEntryEditWnd dialog(entry);
+bool RunEntryEdit(HWND owner, CKmdDate& entry, const std::vector<KmdRule>& holidays) {
+    CEntryEditWnd dialog(entry, holidays);
     if (dialog.RunModal(GetModuleHandleA(nullptr), IDD_ENTRY_EDIT, owner) != IDOK)
         return false;
     entry = dialog.Entry();

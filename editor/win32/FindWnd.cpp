@@ -34,7 +34,12 @@ bool CFindWindow::OnCommand(int, int id, HWND) {
     case IDC_COPY:
     case IDC_FIND:
     case IDC_PASTE:
+    case IDM_REDO:
         return true; // the accelerators the search dialog takes and ignores
+    case IDM_UNDO:
+        // Ctrl+Z here takes back the typing, not a step of the list.
+        SendDlgItemMessageA(window, IDC_FIND_TEXT, EM_UNDO, 0, 0);
+        return true;
     }
     return false;
 }

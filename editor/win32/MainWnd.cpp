@@ -14,6 +14,9 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
+#include <utility>
+
 namespace {
 const char kClipboardFormat[] = "KMB_DATA";
 
@@ -90,7 +93,7 @@ HWND CMainWindow::CreateModeless(HINSTANCE instanceHandle) {
 
 BOOL CMainWindow::OnInit() {
     list = Item(IDC_ENTRY_LIST);
-    AddAboutItem();
+    AddMenuItems();
     SetIcons();
     keys.main = window;
     keys.accelerators = LoadAcceleratorsA(instance, MAKEINTRESOURCEA(IDR_ACCELERATORS));
@@ -101,14 +104,19 @@ BOOL CMainWindow::OnInit() {
     return TRUE;
 }
 
-void CMainWindow::AddAboutItem() {
+void CMainWindow::AddMenuItems() {
+    HMENU menu = GetSystemMenu(window, FALSE);
+    if (!menu)
+        return;
+    // Greyed until there is a step; the logic keeps them in step from then on.
+    AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
+    AppendMenuA(menu, MF_STRING | MF_GRAYED, IDM_UNDO, "元に戻す\tCtrl+Z");
+    AppendMenuA(menu, MF_STRING | MF_GRAYED, IDM_REDO, "やり直し\tCtrl+Y");
     char text[128] = {};
     if (LoadStringA(instance, IDS_ABOUT_ITEM, text, sizeof text) <= 0 || !text[0])
         return;
-    if (HMENU menu = GetSystemMenu(window, FALSE)) {
-        AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
-        AppendMenuA(menu, MF_STRING, IDM_ABOUTBOX, text);
-    }
+    AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
+    AppendMenuA(menu, MF_STRING, IDM_ABOUTBOX, text);
 }
 
 void CMainWindow::SetIcons() {
@@ -170,6 +178,10 @@ bool CMainWindow::OnNotify(const NMHDR& header, LRESULT& result) {
         logic.OnListDoubleClick();
         return true;
     }
+    if (header.code == LVN_GETDISPINFOA) {
+        ShowRowText(reinterpret_cast<NMLVDISPINFOA&>(const_cast<NMHDR&>(header)));
+        return true;
+    }
     return false;
 }
 
@@ -202,11 +214,16 @@ bool CMainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR&
         result = TRUE;
         return true;
     case WM_SYSCOMMAND:
-        if ((wParam & 0xFFF0) != IDM_ABOUTBOX)
-            return false;
-        logic.About();
-        result = TRUE;
-        return true;
+        // Ctrl+Z and Ctrl+Y come this way too: their accelerators name the menu's items.
+        switch (wParam & 0xFFF0) {
+        case IDM_ABOUTBOX:
+        case IDM_UNDO:
+        case IDM_REDO:
+            logic.OnCommand(static_cast<int>(wParam & 0xFFF0));
+            result = TRUE;
+            return true;
+        }
+        return false;
     case WM_PAINT:
         if (!IsIconic(window))
             return false;
@@ -256,31 +273,38 @@ int CMainWindow::RowCount() {
     return static_cast<int>(SendMessageA(list, LVM_GETITEMCOUNT, 0, 0));
 }
 
-void CMainWindow::SetRowTexts(int index, const RowTexts& texts, int from) {
-    for (int i = from; i < ROW_COLUMN_COUNT && i < static_cast<int>(texts.size()); ++i) {
-        LVITEMA item = {};
-        item.iSubItem = i;
-        item.pszText = const_cast<char*>(texts[i].c_str());
-        SendMessageA(list, LVM_SETITEMTEXTA, static_cast<WPARAM>(index),
-                     reinterpret_cast<LPARAM>(&item));
-    }
+void CMainWindow::ShowRowText(NMLVDISPINFOA& info) {
+    LVITEMA& item = info.item;
+    if (!(item.mask & LVIF_TEXT) || !item.pszText || item.cchTextMax <= 0)
+        return;
+    const std::size_t row = static_cast<std::size_t>(item.iItem);
+    const std::size_t column = static_cast<std::size_t>(item.iSubItem);
+    const bool known = item.iItem >= 0 && row < rowTexts.size() && item.iSubItem >= 0 &&
+                       column < rowTexts[row].size();
+    lstrcpynA(item.pszText, known ? rowTexts[row][column].c_str() : "", item.cchTextMax);
 }
 
-void CMainWindow::InsertRow(int index, const RowTexts& texts) {
+void CMainWindow::InsertRow(int index, RowTexts texts) {
     if (pendingFocus >= index)
         ++pendingFocus;
+    // The list view asks for every column's text as it shows the row: a row costs one
+    // message however many columns it has. Its texts are in place before the list view may
+    // ask for them.
+    const int at = index < 0 ? 0 : std::min(index, static_cast<int>(rowTexts.size()));
+    rowTexts.insert(rowTexts.begin() + at, std::move(texts));
     LVITEMA item = {};
     item.mask = LVIF_TEXT;
-    item.iItem = index;
-    item.pszText = const_cast<char*>(texts.empty() ? "" : texts[0].c_str());
-    const int row =
-        static_cast<int>(SendMessageA(list, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item)));
-    if (row >= 0)
-        SetRowTexts(row, texts, 1);
+    item.iItem = at;
+    item.pszText = LPSTR_TEXTCALLBACKA;
+    if (SendMessageA(list, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item)) != at)
+        rowTexts.erase(rowTexts.begin() + at); // refused: no row to show them
 }
 
 void CMainWindow::SetRow(int index, const RowTexts& texts) {
-    SetRowTexts(index, texts, 0);
+    if (index < 0 || static_cast<std::size_t>(index) >= rowTexts.size())
+        return;
+    rowTexts[static_cast<std::size_t>(index)] = texts;
+    SendMessageA(list, LVM_REDRAWITEMS, static_cast<WPARAM>(index), index);
 }
 
 void CMainWindow::DeleteRow(int index) {
@@ -288,12 +312,15 @@ void CMainWindow::DeleteRow(int index) {
         pendingFocus = -1;
     else if (pendingFocus > index)
         --pendingFocus;
-    SendMessageA(list, LVM_DELETEITEM, static_cast<WPARAM>(index), 0);
+    if (SendMessageA(list, LVM_DELETEITEM, static_cast<WPARAM>(index), 0) &&
+        static_cast<std::size_t>(index) < rowTexts.size())
+        rowTexts.erase(rowTexts.begin() + index);
 }
 
 void CMainWindow::DeleteAllRows() {
     pendingFocus = -1;
     SendMessageA(list, LVM_DELETEALLITEMS, 0, 0);
+    rowTexts.clear();
 }
 
 void CMainWindow::BeginBatch() {
@@ -332,6 +359,10 @@ void CMainWindow::SelectRow(int index) {
     }
 }
 
+void CMainWindow::SetAllRowsSelected(bool selected) {
+    SetState(list, -1, selected ? LVIS_SELECTED : 0, LVIS_SELECTED); // -1: every row at once
+}
+
 void CMainWindow::ClearRow(int index) {
     if (index == pendingFocus)
         pendingFocus = -1;
@@ -350,6 +381,12 @@ void CMainWindow::EnableButton(int id, bool enabled) {
     if (!enabled && button && GetFocus() == button)
         SendMessageA(window, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(list), TRUE);
     EnableWindow(button, enabled ? TRUE : FALSE);
+}
+
+void CMainWindow::EnableMenuItem(int id, bool enabled) {
+    if (HMENU menu = GetSystemMenu(window, FALSE))
+        ::EnableMenuItem(menu, static_cast<UINT>(id),
+                         MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
 }
 
 void CMainWindow::SetPathText(const std::string& text) {
@@ -400,8 +437,8 @@ void CMainWindow::ShowAbout() {
     ShowEditorAbout(window);
 }
 
-bool CMainWindow::EditEntry(CKmdDate& entry) {
-    return RunEntryEdit(window, entry);
+bool CMainWindow::EditEntry(CKmdDate& entry, const std::vector<KmdRule>& holidays) {
+    return RunEntryEdit(window, entry, holidays);
 }
 
 int CMainWindow::ConfirmDelete(const std::string& text, bool allowAll) {

@@ -6,6 +6,10 @@
 #include "editor/win32/KeyFilter.h"
 #include "winui/DialogBase.h"
 
+#include <commctrl.h>
+
+#include <vector>
+
 class CFindWindow;
 
 class CMainWindow : public CDialogBase, private IMainView {
@@ -26,16 +30,17 @@ protected:
     bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) override;
 
 private:
-    void AddAboutItem();
+    void AddMenuItems();
     void SetIcons();
     void InsertColumns();
     void Close();
     void PaintIconic();
-    void SetRowTexts(int index, const RowTexts& texts, int from);
+    // LVN_GETDISPINFO: a row's column text, from the texts it was given.
+    void ShowRowText(NMLVDISPINFOA& info);
 
     // IMainView
     int RowCount() override;
-    void InsertRow(int index, const RowTexts& texts) override;
+    void InsertRow(int index, RowTexts texts) override;
     void SetRow(int index, const RowTexts& texts) override;
     void DeleteRow(int index) override;
     void DeleteAllRows() override;
@@ -44,16 +49,18 @@ private:
     int SelectedCount() override;
     int NextSelected(int after) override;
     void SelectRow(int index) override;
+    void SetAllRowsSelected(bool selected) override;
     void ClearRow(int index) override;
     void EnsureVisible(int index) override;
     void EnableButton(int id, bool enabled) override;
+    void EnableMenuItem(int id, bool enabled) override;
     void SetPathText(const std::string& text) override;
     void SetModifiedText(const std::string& text) override;
     int Message(const std::string& text, MessageKind kind) override;
     bool AskOpenPath(std::string& path, std::string& fileName) override;
     bool AskSavePath(const std::string& proposed, std::string& path) override;
     void ShowAbout() override;
-    bool EditEntry(CKmdDate& entry) override;
+    bool EditEntry(CKmdDate& entry, const std::vector<KmdRule>& holidays) override;
     int ConfirmDelete(const std::string& text, bool allowAll) override;
     CFindDialog* CreateFindDialog() override;
     void DestroyFindDialog(CFindDialog* dialog) override;
@@ -70,6 +77,8 @@ private:
     // The row to get the focus when the batch ends (-1: none): the list view scrolls to every
     // row that gets the focus, which costs a screen's work per row.
     int pendingFocus = -1;
+    // Every row's column texts, which the list view asks for as it shows them.
+    std::vector<RowTexts> rowTexts;
     CMainDialog logic;
 };
 

@@ -1,12 +1,15 @@
 // The guide's pictures, taken of the real programs: koyomihost's chip window with the shipped
 // plug-in and the examples' chip text, and KmbTool.exe with the examples open, each driven to
-// the state a picture shows and saved as screenshots/NAME.png. scripts/screenshots runs it;
-// it is no test of ctest's.
+// the state a picture shows and saved as screenshots/NAME.png. The edit dialog, whose preview
+// line shows days from today on, is taken of the editor's own windows run here with the clock
+// set, so that its pictures stay the same. scripts/screenshots runs it; it is no test of
+// ctest's.
 #include "EditorGuiUtil.h"
 #include "RemoteMemory.h"
 #include "TestUtil.h"
 #include "calendar/Calendar.h"
 #include "editor/Resource.h"
+#include "platform/Clock.h"
 #include "plugin/Resource.h"
 
 #include <commctrl.h>
@@ -193,18 +196,6 @@ void OpenFile(const CProgram& editor, HWND main, const std::string& leaf, int ro
     ASSERT_EQ(RowCount(main), rows) << leaf;
 }
 
-// The entry edit dialog opened on a row by 編集, saved, and cancelled.
-void ShootEntry(const CProgram& editor, HWND main, int row, const std::string& name) {
-    ClickRow(main, row);
-    WaitUntil(
-        [&] { return RowSelected(main, row) && IsWindowEnabled(GetDlgItem(main, IDC_EDIT)); });
-    Press(main, IDC_EDIT);
-    HWND dialog = WaitForWindow(editor.Id(), "KmbTool 編集ダイアログ");
-    ASSERT_NE(dialog, nullptr);
-    Shoot(dialog, name);
-    Press(dialog, IDCANCEL);
-    EXPECT_TRUE(WaitGone(dialog));
-}
 } // namespace
 
 TEST(GuidePictures, EditorWindowAndDialogs) {
@@ -218,7 +209,6 @@ TEST(GuidePictures, EditorWindowAndDialogs) {
     OpenFile(editor, main, "gomi.kmb", 7);
     ClickRow(main, 0);
     Shoot(main, "editor-main");
-    ShootEntry(editor, main, 0, "edit-weekly"); // 燃えるゴミ, every Tuesday
 
     Press(main, IDC_FIND);
     HWND find = WaitForWindow(editor.Id(), "KmbTool 日付名称の検索");
@@ -228,11 +218,37 @@ TEST(GuidePictures, EditorWindowAndDialogs) {
     Press(find, IDC_FIND_CLOSE);
     EXPECT_TRUE(WaitGone(find));
 
-    // payday.kmb: 給料日 on the 25th, moved in the payday manner.
-    OpenFile(editor, main, "payday.kmb", 3);
-    ShootEntry(editor, main, 0, "edit-payday");
     PostMessageA(main, WM_CLOSE, 0, 0);
     EXPECT_TRUE(editor.WaitEnd(10000));
+}
+
+TEST(GuidePictures, EditDialogWithItsNextDays) {
+    CopyExamples();
+    SetClockOverride(&kShownDate);
+    CEditorScript script;
+    // Each file opened, its first row edited: the dialog shot, then cancelled.
+    // 燃えるゴミ, every Tuesday; 給料日 on the 25th, moved in the payday manner.
+    const struct {
+        const char* file;
+        const char* name;
+    } shots[] = {{"gomi.kmb", "edit-weekly"}, {"payday.kmb", "edit-payday"}};
+    for (const auto& shot : shots) {
+        const std::string file = shot.file, name = shot.name;
+        script.OnMain([](HWND main) { Press(main, IDC_OPEN); });
+        script.AnswerFileDialog(kHome + "\\" + file);
+        script.OnMain([](HWND main) {
+            ClickRow(main, 0);
+            Press(main, IDC_EDIT);
+        });
+        script.OnDialog([name](HWND dialog) {
+            Shoot(dialog, name);
+            Press(dialog, IDCANCEL);
+        });
+    }
+    script.OnMain([](HWND main) { PostMessageA(main, WM_CLOSE, 0, 0); });
+    script.Run();
+    EXPECT_TRUE(script.AllDone());
+    SetClockOverride(nullptr);
 }
 
 int main(int argc, char** argv) {

@@ -40,6 +40,7 @@ public:
     void FocusAndMessage(int id, const std::string& text) override {
         messages.emplace_back(id, text);
     }
+    void SetPreviewText(const std::string& text) override { controls[IDC_NEXT_DAYS].text = text; }
 
     void Open(const CKmdDate& entry) {
         dialog.entry = entry;

@@ -51,6 +51,7 @@ class CFakeMainView : public IMainView {
 public:
     std::vector<FakeRow> rows;
     std::map<int, bool> buttons; // enabled state by id, as last set
+    std::map<int, bool> menuItems;
     std::string pathText, modifiedText;
     int batchDepth = 0, batches = 0;
 
@@ -83,9 +84,9 @@ public:
 
     // --- IMainView ---
     int RowCount() override { return static_cast<int>(rows.size()); }
-    void InsertRow(int index, const RowTexts& texts) override {
+    void InsertRow(int index, RowTexts texts) override {
         FakeRow row;
-        row.texts = texts;
+        row.texts = std::move(texts);
         rows.insert(rows.begin() + Clamp(index, RowCount()), row);
     }
     void SetRow(int index, const RowTexts& texts) override {
@@ -123,6 +124,10 @@ public:
             r.focused = false;
         rows[index].selected = rows[index].focused = true;
     }
+    void SetAllRowsSelected(bool selected) override {
+        for (FakeRow& r : rows)
+            r.selected = selected;
+    }
     void ClearRow(int index) override {
         if (Valid(index))
             rows[index].selected = rows[index].focused = false;
@@ -130,6 +135,7 @@ public:
     void EnsureVisible(int index) override { visible = index; }
 
     void EnableButton(int id, bool enabled) override { buttons[id] = enabled; }
+    void EnableMenuItem(int id, bool enabled) override { menuItems[id] = enabled; }
     void SetPathText(const std::string& text) override { pathText = text; }
     void SetModifiedText(const std::string& text) override { modifiedText = text; }
 
@@ -155,7 +161,7 @@ public:
         return true;
     }
     void ShowAbout() override { ++aboutShown; }
-    bool EditEntry(CKmdDate& entry) override {
+    bool EditEntry(CKmdDate& entry, const std::vector<KmdRule>&) override {
         editShown.push_back(entry);
         const std::pair<bool, CKmdDate> a = Pop(editAnswers, {false, CKmdDate()});
         if (a.first)

@@ -1,6 +1,6 @@
-// Seeded random sessions of clicks and commands, applied to the main window on the fake view
-// and to a plain list kept here; after every step the entries and the rows must agree with
-// that list.
+// Seeded random sessions of clicks and commands, undo, redo and saves among them, applied to
+// the main window on the fake view and to a plain list kept here with every state it had;
+// after every step the entries, the rows and 変更あり must agree with that list.
 #include "EditorTestUtil.h"
 
 #include <random>
@@ -17,8 +17,40 @@ protected:
     std::mt19937 rng;
     std::vector<CKmdDate> model;
     std::vector<CKmdDate> modelClipboard;
-    bool modelModified = false;
     int made = 0;
+    // The states of the model since the last open, each with its number; states[pos] is now.
+    std::vector<std::vector<CKmdDate>> states;
+    std::vector<int> ids;
+    std::size_t pos = 0;
+    int savedId = 0, lastId = 0;
+
+    void NewHistory() {
+        states = {model};
+        ids = {++lastId};
+        pos = 0;
+        savedId = ids[0];
+    }
+    // The model changed by one step.
+    void Changed() {
+        states.resize(pos + 1);
+        ids.resize(pos + 1);
+        states.push_back(model);
+        ids.push_back(++lastId);
+        ++pos;
+    }
+    // Undo or redo to state `to`: the current row is selected and in view, and the row
+    // buttons follow.
+    void StepTo(std::size_t to) {
+        pos = to;
+        model = states[pos];
+        const int cur = dialog.CurrentIndex();
+        EXPECT_EQ(model.empty(), cur == -1);
+        if (cur != -1) {
+            EXPECT_TRUE(view.rows[cur].selected && view.rows[cur].focused);
+            EXPECT_EQ(cur, view.visible);
+        }
+        ExpectButtons(kRowButtonIds, cur != -1);
+    }
 
     int Pick(int n) { return static_cast<int>(rng() % static_cast<unsigned>(n)); }
     CKmdDate Fresh() {
@@ -37,7 +69,10 @@ protected:
         const bool position = sel.size() < 2 && cur != -1;
         const bool ok = Pick(4) != 0;
         const CKmdDate entry = Fresh();
-        switch (Pick(13)) {
+        int command = Pick(17);
+        if (command == 15 && Pick(8) != 0)
+            command = 12; // each save flushes to disk: fewer of them
+        switch (command) {
         case 0:
         case 1:
         case 2: {
@@ -53,7 +88,7 @@ protected:
             dialog.OnCommand(IDC_ADD);
             if (ok) {
                 model.push_back(entry);
-                modelModified = true;
+                Changed();
             }
             break;
         case 4:
@@ -62,7 +97,7 @@ protected:
             dialog.OnCommand(IDC_INSERT);
             if (position && ok) {
                 model.insert(model.begin() + cur, entry);
-                modelModified = true;
+                Changed();
             }
             break;
         case 5:
@@ -71,7 +106,7 @@ protected:
             dialog.OnCommand(IDC_EDIT);
             if (position && ok) {
                 model[cur] = entry;
-                modelModified = true;
+                Changed();
             }
             break;
         case 6: {
@@ -105,8 +140,10 @@ protected:
             for (std::size_t i = 0; i < model.size(); ++i)
                 if (!gone[i])
                     kept.push_back(model[i]);
-            modelModified = modelModified || kept.size() != model.size();
-            model = kept;
+            if (kept.size() != model.size()) {
+                model = kept;
+                Changed();
+            }
             break;
         }
         case 7:
@@ -115,7 +152,7 @@ protected:
             dialog.OnCommand(IDC_CLEAR_ALL);
             if (ok) {
                 model.clear();
-                modelModified = true;
+                Changed();
             }
             break;
         case 8: {
@@ -134,7 +171,7 @@ protected:
             const CKmdDate moved = model[cur];
             model.erase(model.begin() + cur);
             model.insert(model.begin() + to, moved);
-            modelModified = true;
+            Changed();
             break;
         }
         case 9:
@@ -151,7 +188,7 @@ protected:
             dialog.OnCommand(IDC_PASTE);
             if (position && view.clipboardHolds && !modelClipboard.empty()) {
                 model.insert(model.begin() + cur, modelClipboard.begin(), modelClipboard.end());
-                modelModified = true;
+                Changed();
             }
             break;
         case 11:
@@ -169,6 +206,26 @@ protected:
                 dialog.OnFindMessage(post.first, post.second);
             }
             break;
+        case 12:
+        case 13:
+            what = "undo";
+            dialog.OnCommand(IDM_UNDO);
+            if (pos > 0)
+                StepTo(pos - 1);
+            break;
+        case 14:
+            what = "redo";
+            dialog.OnCommand(IDM_REDO);
+            if (pos + 1 < states.size())
+                StepTo(pos + 1);
+            break;
+        case 15:
+            // A save keeps the history; the state saved is the one without 変更あり.
+            what = "save";
+            view.saveAnswers.push_back(dir + "/saved.kmb");
+            dialog.OnCommand(IDC_SAVE);
+            savedId = ids[pos];
+            break;
         default: {
             what = "open";
             model.clear();
@@ -177,7 +234,7 @@ protected:
             view.questionAnswers = {ANSWER_YES};
             view.openAnswers.push_back({WriteKmb("model.kmb", model), "model.kmb"});
             dialog.OnCommand(IDC_OPEN);
-            modelModified = false;
+            NewHistory();
             break;
         }
         }
@@ -196,7 +253,9 @@ protected:
             ASSERT_EQ(ImageOf(model[i]), ImageOf(e)) << "entry " << i;
         }
         ExpectRowsMatch();
-        EXPECT_EQ(modelModified, dialog.IsModified());
+        EXPECT_EQ(ids[pos] != savedId, dialog.IsModified());
+        EXPECT_EQ(pos > 0, view.menuItems[IDM_UNDO]);
+        EXPECT_EQ(pos + 1 < states.size(), view.menuItems[IDM_REDO]);
         EXPECT_GE(dialog.CurrentIndex(), -1);
         EXPECT_LT(dialog.CurrentIndex(), file.GetCount());
         EXPECT_EQ(0, view.batchDepth);
@@ -210,7 +269,7 @@ TEST_F(ModelSession, RandomCommandsKeepEntriesAndRowsInStep) {
         rng.seed(seed);
         model.clear();
         modelClipboard.clear();
-        modelModified = false;
+        NewHistory();
         for (int step = 0; step < 250; ++step) {
             std::string what;
             Step(what);

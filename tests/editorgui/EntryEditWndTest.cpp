@@ -307,3 +307,43 @@ TEST_F(EntryEditWnd, RadioSetsAreSeparateGroupsAndRevertRestores) {
     EXPECT_EQ(opened, afterRevert);
     EXPECT_FALSE(revertEnabled);
 }
+
+// The preview line follows each change as it is made, from the clock's today on, moving off
+// the national holidays (2/23 天皇誕生日, 3/22 振替休日) and the file's own (3/23).
+TEST_F(EntryEditWnd, PreviewLineShowsTheNextDaysOfTheValuesLive) {
+    const SYSTEMTIME now = MakeDate(2026, 12, 20);
+    SetClockOverride(&now);
+    std::vector<std::string> lines;
+    CDialogDriver driver;
+    driver.On(CAPTION, [&](HWND w) {
+        const auto line = [&] { lines.push_back(WindowText(GetDlgItem(w, IDC_NEXT_DAYS))); };
+        line();
+        for (const Act& a :
+             {Select(1014, 3), Char(1016, '2'), Char(1016, '3'), Click(1023), Click(1026)}) {
+            DoInWindow(w, a);
+            line();
+        }
+        RedrawWindow(w, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+        SaveScreenshot(w, "entry_edit_next_days");
+        // The fifth Sunday of February, not moved: none before 2032.
+        for (const Act& a :
+             {Type(1016, ""), Select(1020, 1), Select(1052, 4), Char(1015, '2'), Click(1021)})
+            DoInWindow(w, a);
+        line();
+        PostMessageA(w, WM_COMMAND, IDCANCEL, 0);
+    });
+    CKmdDate entry;
+    EXPECT_FALSE(RunEntryEdit(nullptr, entry, {RawEntry(0x30, 23, 0, 0, DF_HOLIDAY).GetRule()}));
+    ASSERT_TRUE(driver.AllDone() && !driver.TimedOut());
+    const std::string none = "（日付を決められません）";
+    EXPECT_EQ(std::vector<std::string>({
+                  none, // 当日 without a day
+                  none, // 毎月 without a day or weekday
+                  "次の日付：2027/1/2(土)　2027/2/2(火)　2027/3/2(火)　2027/4/2(金)　2027/5/2(日)",
+                  "次の日付：12/23(水)　2027/1/23(土)　2027/2/23(火)　2027/3/23(火)　2027/4/23(金)",
+                  "次の日付：12/23(水)　2027/1/23(土)　2027/2/22(月)　2027/3/20(土)　2027/4/23(金)",
+                  "次の日付：12/23(水)　2027/1/23(土)　2027/2/24(水)　2027/3/24(水)　2027/4/23(金)",
+                  "（２年以内に該当日はありません）",
+              }),
+              lines);
+}

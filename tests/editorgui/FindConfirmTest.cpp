@@ -84,7 +84,13 @@ TEST(SearchDialog, KeysRequestsAndLifetime) {
     // Enter and Esc do nothing there.
     script.Key(SearchEdit, VK_RETURN);
     script.Key(SearchEdit, VK_ESCAPE);
-    script.OnMain([](HWND) { EXPECT_NE(FindSearchWindow(), nullptr); });
+    script.OnMain([](HWND) {
+        EXPECT_NE(FindSearchWindow(), nullptr);
+        SendMessageA(SearchEdit(), EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>("X"));
+    });
+    // Ctrl+Z there takes back the typing, not a step of the list.
+    script.Key(SearchEdit, 'Z', true);
+    script.OnMain([](HWND) { EXPECT_EQ(ItemText(FindSearchWindow(), IDC_FIND_TEXT), "春分"); });
     // Ctrl+N and Ctrl+P in the main window go through the search dialog.
     script.Key(MainList, 'N', true);
     script.AnswerBox("ファイルの終端まで検索しましたが、見つかりません。", IDOK,

@@ -208,3 +208,57 @@ TEST(ListCommands, AddInsertAndEditThroughTheRealEditDialog) {
     WriteEntries(dir + "/expected.kmb", lists.back());
     EXPECT_EQ(ReadBytes(dir + "/out.kmb"), ReadBytes(dir + "/expected.kmb"));
 }
+
+namespace {
+// The system menu's undo and redo items: '+' enabled, '-' greyed.
+std::string UndoItems(HWND main) {
+    std::string out;
+    for (UINT id : {IDM_UNDO, IDM_REDO})
+        out += GetMenuState(GetSystemMenu(main, FALSE), id, MF_BYCOMMAND) & MF_GRAYED ? '-' : '+';
+    return out;
+}
+} // namespace
+
+// Ctrl+Z and Ctrl+Y through the window's keys: a move and a delete of two rows taken back and
+// done again, with the rows they touched selected, and 変更あり and the menu items following.
+TEST(ListCommands, CtrlZAndCtrlYUndoAndRedoTheSteps) {
+    const std::string dir = FreshDir("undo");
+    WriteEntries(dir + "/five.kmb", FiveEntries());
+    CEditorScript script;
+    const auto expect = [&script](std::initializer_list<int> order, std::vector<int> selected,
+                                  const char* items, const char* modified) {
+        const auto rows = Rendered(Order(order));
+        script.OnMain([=](HWND main) {
+            EXPECT_EQ(ListRows(main), rows) << items;
+            EXPECT_EQ(Selected(main), selected) << items;
+            EXPECT_EQ(UndoItems(main), items);
+            EXPECT_EQ(ItemText(main, IDC_MODIFIED), modified) << items;
+        });
+    };
+    script.OnMain([](HWND main) { Press(main, IDC_OPEN); });
+    script.AnswerFileDialog(WorkDir() + "tmp_undo\\five.kmb");
+    script.OnMain([](HWND main) {
+        EXPECT_EQ(UndoItems(main), "--");
+        ClickRow(main, 1);
+        Press(main, IDC_MOVE_BOTTOM);
+        ClickRow(main, 0);
+        ClickRow(main, 2, true);
+        Press(main, IDC_DELETE);
+    });
+    script.OnDialog([](HWND confirm) { Press(confirm, IDC_ALL_YES); });
+    expect({2, 4, 1}, {1}, "+-", "変更あり");
+    script.Key(MainList, 'Z', true);
+    expect({0, 2, 3, 4, 1}, {0, 2}, "++", "変更あり");
+    script.Key(MainList, 'Z', true);
+    expect({0, 1, 2, 3, 4}, {1}, "-+", "");
+    script.Key(MainList, 'Z', true); // nothing left to undo
+    expect({0, 1, 2, 3, 4}, {1}, "-+", "");
+    script.Key(MainList, 'Y', true);
+    expect({0, 2, 3, 4, 1}, {4}, "++", "変更あり");
+    script.Key(MainList, 'Z', true);
+    // Back at the state opened: the window closes without asking.
+    script.OnMain([](HWND main) { PostMessageA(main, WM_CLOSE, 0, 0); });
+    script.Run();
+    EXPECT_TRUE(script.AllDone());
+    EXPECT_FALSE(script.TimedOut());
+}
