@@ -79,8 +79,7 @@ bool DayInMonth(const KmdRule& r, std::uint32_t year, std::uint32_t m, std::uint
         if (!EntryWeekday(r.weekday, w))
             return false;
         day = DaysInMonth(year, m);
-        for (int i = 0; i < 6 && DayOfWeek(year, m, day) != w; ++i)
-            --day;
+        day -= (DayOfWeek(year, m, day) + 7 - w) % 7; // back to the last such weekday
         dow = w;
     } else {
         if (r.startDay == 0)
@@ -92,16 +91,36 @@ bool DayInMonth(const KmdRule& r, std::uint32_t year, std::uint32_t m, std::uint
 }
 } // namespace
 
+namespace {
+// IsOffDay of a day of a real month whose weekday is known.
+bool IsOffOn(bool saturdayOff, std::uint32_t weekday, unsigned month, unsigned day,
+             const CKmdHoliday& holidays) {
+    if (weekday == 0 || (saturdayOff && weekday == 6))
+        return true;
+    // IsHoliday's test, inline: moves ask it on every step.
+    return day >= 1 && day <= 31 && ((holidays.GetMask(month) >> (day - 1)) & 1u);
+}
+
+// One day later with its weekday: the next weekday, except from a day at or past the month's
+// end, which goes to the next month's first (a 31st of April is the 1st of May already).
+void StepLater(std::uint32_t& y, std::uint32_t& m, std::uint32_t& d, std::uint32_t& w) {
+    const bool inMonth = d < DaysInMonth(y, m);
+    NextDay(y, m, d);
+    w = inMonth ? (w + 1) % 7 : DayOfWeek(y, m, d);
+}
+
+// One day earlier with its weekday, which counts back by one in every case.
+void StepEarlier(std::uint32_t& y, std::uint32_t& m, std::uint32_t& d, std::uint32_t& w) {
+    PrevDay(y, m, d);
+    w = (w + 6) % 7;
+}
+} // namespace
+
 bool IsOffDay(bool saturdayOff, unsigned year, unsigned month, unsigned day,
               const CKmdHoliday& holidays) {
     if (!IsMonth(month))
         return false;
-    const std::uint32_t w = DayOfWeek(year, month, day);
-    if (w == 0)
-        return true;
-    if (saturdayOff && w == 6)
-        return true;
-    return holidays.IsHoliday(month, day);
+    return IsOffOn(saturdayOff, DayOfWeek(year, month, day), month, day, holidays);
 }
 
 void DateInMonth(const KmdRule& r, const SYSTEMTIME& date, SYSTEMTIME& cand) {
@@ -177,81 +196,165 @@ bool EffectiveDate(const KmdRule& r, const SYSTEMTIME& date, SYSTEMTIME& cand,
     if (!IsMonth(cand.wMonth))
         return true;
 
-    std::uint32_t y = cand.wYear, m = cand.wMonth, d = cand.wDay;
+    // The weekday goes along with each step rather than being computed again.
+    std::uint32_t y = cand.wYear, m = cand.wMonth, d = cand.wDay, w = cand.wDayOfWeek;
     const bool saturdayOff = satSunHol;
-    if (payday && IsOffDay(saturdayOff, y, m, d, holidays)) {
-        std::uint32_t ny = y, nm = m, nd = d;
-        NextDay(ny, nm, nd);
-        if (IsOffDay(saturdayOff, ny, nm, nd, holidays)) {
+    if (payday && IsOffOn(saturdayOff, w, m, d, holidays)) {
+        std::uint32_t ny = y, nm = m, nd = d, nw = w;
+        StepLater(ny, nm, nd, nw);
+        if (IsOffOn(saturdayOff, nw, nm, nd, holidays)) {
             // The day before the nominal date itself, also when that date lies past the
             // month's end (a 31st in April goes back to the 30th).
-            PrevDay(y, m, d);
+            StepEarlier(y, m, d, w);
         } else {
             y = ny;
             m = nm;
             d = nd;
+            w = nw;
         }
     }
     const bool later = r.flags.IsShiftLater();
-    for (unsigned steps = 0; IsOffDay(saturdayOff, y, m, d, holidays); ++steps) {
+    for (unsigned steps = 0; IsOffOn(saturdayOff, w, m, d, holidays); ++steps) {
         if (steps == kMaxMoveSteps)
             return false;
         if (later)
-            NextDay(y, m, d);
+            StepLater(y, m, d, w);
         else
-            PrevDay(y, m, d);
+            StepEarlier(y, m, d, w);
     }
     cand.wMonth = Word(m);
     cand.wDay = Word(d);
-    cand.wDayOfWeek = Word(DayOfWeek(y, m, d));
+    cand.wDayOfWeek = Word(w);
     return true;
 }
 
-bool Matches(const KmdRule& r, const SYSTEMTIME& date, const CKmdHoliday& holidays) {
-    if (!IsEvaluable(date))
+namespace {
+// What matching reads of a rule's flags, decoded once for every date the rule is asked about.
+struct RuleForm {
+    explicit RuleForm(const KmdRule& r)
+        : type(r.flags.GetType()), moves(ConsultsHolidays(r)),
+          dayForm(r.flags.GetWeek() == 0 && !r.flags.IsLast()) {}
+    unsigned type;
+    bool moves;   // off Sundays, Saturdays or holidays
+    bool dayForm; // a day number rather than a weekday
+};
+
+// A rule's effective date depends on the date only through its block: the year and month,
+// and the seven-day block for the weekly types. Kept for the next date of the same block.
+struct EffectiveMemo {
+    std::uint32_t block = 0; // 0: nothing kept
+    bool found = false;
+    SYSTEMTIME cand{};
+};
+
+// Whether a date lies where a monthly weekday form without a move can fall: in its month, and
+// in the nth seven days of it (days 7n-6 to 7n) or in its last seven.
+bool InWeekdayFormDays(const KmdRule& r, const SYSTEMTIME& date) {
+    const unsigned week = r.flags.GetWeek();
+    const unsigned m = r.startMonth != 0 && week != 0 ? r.startMonth : date.wMonth;
+    if (m != date.wMonth)
         return false;
-    const unsigned type = r.flags.GetType();
+    if (week != 0)
+        return (date.wDay - 1u) / 7 + 1 == week;
+    return date.wDay + 6u >= DaysInMonth(date.wYear, m);
+}
+
+// EffectiveDate, built once per block when a memo is given. The rule has already refused a
+// date that cannot be evaluated, and a biweekly rule a week of the other parity.
+bool EffectiveIn(const KmdRule& r, const RuleForm& f, const SYSTEMTIME& date, SYSTEMTIME& cand,
+                 const CKmdHoliday& holidays, EffectiveMemo* memo) {
+    if (!memo)
+        return EffectiveDate(r, date, cand, holidays);
+    const bool weekly = f.type == DT_WEEKLY || f.type == DT_BIWEEKLY;
+    const std::uint32_t block =
+        (date.wYear * 16u + date.wMonth) * 8u + (weekly ? WeekOfMonth(date) : 0) + 1;
+    if (memo->block != block) {
+        memo->found = EffectiveDate(r, date, memo->cand, holidays);
+        memo->block = block;
+    }
+    cand = memo->cand;
+    return memo->found;
+}
+
+} // namespace
+
+bool Matches(const KmdRule& r, const SYSTEMTIME& date, const CKmdHoliday& holidays) {
+    return MatchesOn(r, &date, 1, holidays) != 0;
+}
+
+// The rule itself. Each form's test runs over all the dates, so that a record asked about
+// several dates is decoded and dispatched once.
+std::uint32_t MatchesOn(const KmdRule& r, const SYSTEMTIME* dates, unsigned count,
+                        const CKmdHoliday& holidays) {
+    count = count < 32 ? count : 32;
+    const RuleForm f(r);
+    EffectiveMemo memo;
+    EffectiveMemo* const kept = count > 1 ? &memo : nullptr; // one date has nothing to share
+    std::uint32_t hits = 0;
+    // Only a date with a real month and day is evaluated.
+    const auto each = [&](auto test) {
+        for (unsigned i = 0; i < count; ++i)
+            if (IsEvaluable(dates[i]) && test(dates[i]))
+                hits |= 1u << i;
+        return hits;
+    };
+    // The effective date compared by month and day, by weekday, or (a move across the month's
+    // end still counting by its number) by day alone.
+    SYSTEMTIME cand;
+    const auto onDay = [&](const SYSTEMTIME& d) {
+        return EffectiveIn(r, f, d, cand, holidays, kept) && cand.wMonth == d.wMonth &&
+               cand.wDay == d.wDay;
+    };
+    const auto onWeekday = [&](const SYSTEMTIME& d) {
+        return EffectiveIn(r, f, d, cand, holidays, kept) && cand.wDayOfWeek == d.wDayOfWeek;
+    };
+    const auto onDayNumber = [&](const SYSTEMTIME& d) {
+        return EffectiveIn(r, f, d, cand, holidays, kept) && cand.wDay == d.wDay;
+    };
+    std::uint32_t w = 0;
+    const bool hasWeekday = EntryWeekday(r.weekday, w);
+    const bool odd = r.flags.IsOdd();
     // Without a move, the common forms are settled from the fields alone, without building a
     // candidate: a large file is mostly such entries.
-    const bool moves =
-        r.flags.IsShiftSunHol() || r.flags.IsShiftSatSunHol() || r.flags.IsPaydayShift();
-    const bool dayForm = r.flags.GetWeek() == 0 && !r.flags.IsLast();
-    std::uint32_t w = 0;
-    SYSTEMTIME cand;
-    switch (type) {
+    switch (f.type) {
     case DT_DAY:
-        if (!moves)
-            return r.startMonth == date.wMonth && r.startDay == date.wDay;
-        [[fallthrough]];
+        if (f.moves)
+            return each(onDay);
+        return each(
+            [&](const SYSTEMTIME& d) { return r.startMonth == d.wMonth && r.startDay == d.wDay; });
     case DT_MONTHLY:
-        if (!moves && dayForm && type == DT_MONTHLY)
-            return r.startDay == date.wDay;
-        return EffectiveDate(r, date, cand, holidays) && cand.wMonth == date.wMonth &&
-               cand.wDay == date.wDay;
+        if (f.moves)
+            return each(onDay);
+        if (f.dayForm)
+            return each([&](const SYSTEMTIME& d) { return r.startDay == d.wDay; });
+        // Most dates are settled before a candidate is built.
+        return each([&](const SYSTEMTIME& d) { return InWeekdayFormDays(r, d) && onDay(d); });
     case DT_WEEKLY:
-        if (!moves)
-            return EntryWeekday(r.weekday, w) && w == date.wDayOfWeek;
-        return EffectiveDate(r, date, cand, holidays) && cand.wDayOfWeek == date.wDayOfWeek;
+        if (f.moves)
+            return each(onWeekday);
+        return each([&](const SYSTEMTIME& d) { return hasWeekday && w == d.wDayOfWeek; });
     case DT_BIWEEKLY:
-        if (!moves)
-            return EntryWeekday(r.weekday, w) && w == date.wDayOfWeek &&
-                   MatchesWeekParity(date, r.flags.IsOdd());
-        return MatchesWeekParity(date, r.flags.IsOdd()) && EffectiveDate(r, date, cand, holidays) &&
-               cand.wDayOfWeek == date.wDayOfWeek;
+        if (f.moves)
+            return each(
+                [&](const SYSTEMTIME& d) { return MatchesWeekParity(d, odd) && onWeekday(d); });
+        return each([&](const SYSTEMTIME& d) {
+            return hasWeekday && w == d.wDayOfWeek && MatchesWeekParity(d, odd);
+        });
     case DT_BIMONTHLY:
     case DT_QUARTER1:
     case DT_QUARTER2:
     case DT_QUARTER3:
-        if (!InEntryMonths(type, r.flags.IsOdd(), date.wMonth))
-            return false;
-        if (!moves && dayForm)
-            return r.startDay == date.wDay;
-        // Only the day is compared: a move across the month's end still counts by its number.
-        return EffectiveDate(r, date, cand, holidays) && cand.wDay == date.wDay;
+        if (!f.moves && f.dayForm)
+            return each([&](const SYSTEMTIME& d) {
+                return InEntryMonths(f.type, odd, d.wMonth) && r.startDay == d.wDay;
+            });
+        return each([&](const SYSTEMTIME& d) {
+            return InEntryMonths(f.type, odd, d.wMonth) && onDayNumber(d);
+        });
     case DT_PERIOD:
-        return PeriodApplies(r, date.wMonth, date.wDay);
+        return each([&](const SYSTEMTIME& d) { return PeriodApplies(r, d.wMonth, d.wDay); });
     default:
-        return false;
+        return 0;
     }
 }
 

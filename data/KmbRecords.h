@@ -1,5 +1,6 @@
 // Walking the records of a binary data file's bytes where they lie (layout in KmbLayout.h).
-// Nothing here allocates: the entry list, the day text and the fuzzers all walk the same way.
+// Nothing here allocates: the entry list and the fuzzers walk the same way, and the day
+// text's walk over a file in chunks (KmbFileWalk.h) gives the same records.
 #pragma once
 
 #include "data/KmbLayout.h"
@@ -19,6 +20,28 @@ struct KmbRecordBytes {
     std::size_t nameLength;
 };
 
+// The record at byte `at` of bytes [p, p + n), as much of it as they hold (with the fields
+// present); `at` moves past it. False when the bytes end inside it, which ends a walk.
+inline bool TakeRecord(const unsigned char* p, std::size_t n, std::size_t& at,
+                       KmbRecordBytes& out) {
+    out.bytes = p + at;
+    out.available = n - at;
+    if (out.available < RECORD_HEAD_SIZE) {
+        out.name = p + n;
+        out.nameLength = 0;
+        out.whole = false;
+        return false;
+    }
+    const std::size_t length = GetLe16(out.bytes + RECORD_LENGTH_OFFSET);
+    const std::size_t rest = out.available - RECORD_HEAD_SIZE;
+    out.name = out.bytes + RECORD_HEAD_SIZE;
+    out.nameLength = length < rest ? length : rest;
+    out.whole = out.nameLength == length;
+    out.available = RECORD_HEAD_SIZE + out.nameLength;
+    at += out.available;
+    return out.whole;
+}
+
 // The records the header's count promises, as far as the bytes hold them: each whole record,
 // then the one in which the bytes end (kept with the fields present). Never more than the
 // bytes allow, so a damaged count costs nothing.
@@ -27,28 +50,12 @@ public:
     // bytes must hold a header (IsKmbHeader).
     CKmbCursor(const unsigned char* bytes, std::size_t size)
         : p(bytes), n(size), promised(GetLe32(bytes + KMB_COUNT_OFFSET)) {}
-    // Inline: the day text walks every record of every file twice.
+    // Inline: a load walks every record.
     bool Next(KmbRecordBytes& out) {
         if (ended || given == promised)
             return false;
         ++given;
-        out.bytes = p + at;
-        out.available = n - at;
-        if (out.available < RECORD_HEAD_SIZE) {
-            out.name = p + n;
-            out.nameLength = 0;
-            out.whole = false;
-            ended = true;
-            return true;
-        }
-        const std::size_t length = GetLe16(out.bytes + RECORD_LENGTH_OFFSET);
-        const std::size_t rest = out.available - RECORD_HEAD_SIZE;
-        out.name = out.bytes + RECORD_HEAD_SIZE;
-        out.nameLength = length < rest ? length : rest;
-        out.whole = out.nameLength == length;
-        out.available = RECORD_HEAD_SIZE + out.nameLength;
-        at += out.available;
-        ended = !out.whole;
+        ended = !TakeRecord(p, n, at, out);
         return true;
     }
     std::uint32_t Promised() const { return promised; }

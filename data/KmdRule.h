@@ -22,6 +22,15 @@ constexpr std::size_t RULE_SIZE = RECORD_FLAGS_OFFSET + 2;
 // keeps its empty value, as a record read in part does.
 inline KmdRule RuleAt(const unsigned char* record, std::size_t available) {
     KmdRule r;
+    if (available >= RULE_SIZE) { // the common case, in one step
+        r.startMonth = record[0] >> 4;
+        r.endMonth = record[0] & 0x0F;
+        r.startDay = record[1];
+        r.endDay = record[2];
+        r.weekday = record[3] & 0x0F;
+        r.flags.SetWord(GetLe16(record + RECORD_FLAGS_OFFSET));
+        return r;
+    }
     if (available >= 1) {
         r.startMonth = record[0] >> 4;
         r.endMonth = record[0] & 0x0F;
@@ -32,7 +41,5 @@ inline KmdRule RuleAt(const unsigned char* record, std::size_t available) {
         r.endDay = record[2];
     if (available >= 4)
         r.weekday = record[3] & 0x0F;
-    if (available >= RULE_SIZE)
-        r.flags.SetWord(GetLe16(record + RECORD_FLAGS_OFFSET));
     return r;
 }

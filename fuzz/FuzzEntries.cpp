@@ -224,8 +224,15 @@ bool FuzzDayTextInput(const unsigned char* data, std::size_t size, const std::st
     while (NextDataFileName(pos, line, year, chip.c_str()))
         if (next < opened.size() && opened[next].path == line)
             ++next;
-    if (next != opened.size())
-        return false;
+    // Then those that notice days read for their year: each a line of this year or the next.
+    for (; next < opened.size(); ++next) {
+        bool named = false;
+        for (unsigned y : {year, year + 1})
+            for (pos = 0; !named && NextDataFileName(pos, line, y, chip.c_str());)
+                named = opened[next].path == line;
+        if (!named)
+            return false;
+    }
     // The same inputs give the same text, with or without the list of skipped files.
     return text == Generate(chip, date, nullptr, length);
 }

@@ -110,27 +110,43 @@ void SetPickerDate(HWND dialog, const SYSTEMTIME& date) {
     ASSERT_TRUE(memory.Put(&date, sizeof date));
     SendMessageA(picker, DTM_SETSYSTEMTIME, GDT_VALID, reinterpret_cast<LPARAM>(memory.At(0)));
 }
-} // namespace
 
-TEST(GuidePictures, ChipWindowItsMenuAndDialogs) {
-    CopyExamples();
-    CProgram host("\"" + BinPath("koyomihost.exe") + "\" --window \"" + BinPath("Koyomiru.dxl") +
-                      "\" chip.txt",
-                  kHome);
-    ASSERT_TRUE(host.Started());
+// koyomihost's chip window for a chip text of the user's folder, or null.
+HWND ChipWindow(const CProgram& host) {
     HWND chip = nullptr;
-    WaitUntil([&] { return (chip = FindWindowA("KoyomiruChipWindow", nullptr)) != nullptr; });
-    ASSERT_NE(chip, nullptr);
+    if (host.Started())
+        WaitUntil([&] { return (chip = FindWindowA("KoyomiruChipWindow", nullptr)) != nullptr; });
     Sleep(500);
+    return chip;
+}
 
+// Picks a date with the chip menu's 日付指定, the dialog shot as `shot` when named.
+void PickDate(const CProgram& host, HWND chip, const SYSTEMTIME& date,
+              const std::string& shot = "") {
     // Koyomiru's own items are the third item's submenu: 日付指定 is its second.
     ASSERT_TRUE(ChipMenu(chip, 60, 40, {VK_DOWN, VK_DOWN, VK_DOWN, VK_RIGHT, VK_DOWN, VK_RETURN}));
     HWND dialog = WaitForWindow(host.Id(), "日付指定");
     ASSERT_NE(dialog, nullptr);
-    SetPickerDate(dialog, kShownDate);
-    Shoot(dialog, "date-dialog");
+    SetPickerDate(dialog, date);
+    if (!shot.empty())
+        Shoot(dialog, shot);
     Press(dialog, IDOK);
     EXPECT_TRUE(WaitGone(dialog));
+}
+
+CProgram Host(const std::string& chipFile) {
+    return CProgram("\"" + BinPath("koyomihost.exe") + "\" --window \"" + BinPath("Koyomiru.dxl") +
+                        "\" " + chipFile,
+                    kHome);
+}
+} // namespace
+
+TEST(GuidePictures, ChipWindowItsMenuAndDialogs) {
+    CopyExamples();
+    CProgram host = Host("chip.txt");
+    HWND chip = ChipWindow(host);
+    ASSERT_NE(chip, nullptr);
+    PickDate(host, chip, kShownDate, "date-dialog");
     Shoot(chip, "chip");
 
     // The menu with Koyomiru's submenu open, in one picture with the chip.
@@ -155,6 +171,19 @@ TEST(GuidePictures, ChipWindowItsMenuAndDialogs) {
     Shoot(helper, "helper");
     Press(helper, IDCANCEL);
     EXPECT_TRUE(WaitGone(helper));
+    PostMessageA(chip, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(host.WaitEnd(10000));
+}
+
+// Lines asking for days of notice, on a Tuesday whose next days hold entries: 明日 and 3日後.
+TEST(GuidePictures, ChipWithNoticeLines) {
+    CopyExamples();
+    WriteBytes(kHome + "\\notice.txt", "holidays-%year%.kmb\r\npayday.kmb*3\r\ngomi.kmb*1\r\n");
+    CProgram host = Host("notice.txt");
+    HWND chip = ChipWindow(host);
+    ASSERT_NE(chip, nullptr);
+    PickDate(host, chip, MakeDate(2026, 12, 22));
+    Shoot(chip, "chip-notice");
     PostMessageA(chip, WM_CLOSE, 0, 0);
     EXPECT_TRUE(host.WaitEnd(10000));
 }

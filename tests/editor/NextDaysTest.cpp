@@ -51,11 +51,20 @@ protected:
                 WriteNationalYear(y);
                 years[y].Load(chip.c_str(), y, y);
             }
-            std::vector<DayHit> hits;
-            years[y].Hits(MakeDate(y, m, d), hits);
-            for (const DayHit& h : hits)
-                if (h.file == 0 && static_cast<int>(h.record) == record)
-                    found.push_back(MakeDate(y, m, d));
+            // Whether the day's walk over the files meets the entry.
+            struct CEntryHit : CHitSink {
+                int record = 0;
+                bool met = false;
+                void Hit(unsigned, const DayHit& h) override {
+                    met = met || (h.file == 0 && static_cast<int>(h.record) == record);
+                }
+            } entry;
+            entry.record = record;
+            const SYSTEMTIME day = MakeDate(y, m, d);
+            const unsigned every = 0;
+            years[y].ForEachHitOn(&day, &every, 1, entry);
+            if (entry.met)
+                found.push_back(day);
         }
         return found;
     }

@@ -1,6 +1,7 @@
 // Reads an iCalendar file with libical as calendar programs do: it must parse, pass the
 // library's restriction checks and carry no X-LIC-ERROR. Prints each event as
-// DATE TAB SUMMARY TAB CATEGORIES TAB UID for the caller to compare.
+// DATE TAB SUMMARY TAB CATEGORIES TAB UID TAB ALARMS for the caller to compare, ALARMS being
+// ACTION/DESCRIPTION/TRIGGER of each of its alarms, joined by ";".
 #include <libical/ical.h>
 
 #include <cstdio>
@@ -36,10 +37,22 @@ int main(int argc, char** argv) {
                          icalcomponent_get_uid(e));
             return 1;
         }
-        std::printf("%04d-%02d-%02d\t%s\t%s\t%s\n", start.year, start.month, start.day,
+        std::string alarms;
+        for (icalcomponent* a = icalcomponent_get_first_component(e, ICAL_VALARM_COMPONENT); a;
+             a = icalcomponent_get_next_component(e, ICAL_VALARM_COMPONENT)) {
+            icalproperty* action = icalcomponent_get_first_property(a, ICAL_ACTION_PROPERTY);
+            icalproperty* trigger = icalcomponent_get_first_property(a, ICAL_TRIGGER_PROPERTY);
+            const icaltriggertype t =
+                trigger ? icalproperty_get_trigger(trigger) : icaltriggertype_from_int(0);
+            alarms += std::string(alarms.empty() ? "" : ";") +
+                      (action ? icalproperty_get_value_as_string(action) : "") + "/" +
+                      icalcomponent_get_description(a) + "/" +
+                      icaldurationtype_as_ical_string(t.duration);
+        }
+        std::printf("%04d-%02d-%02d\t%s\t%s\t%s\t%s\n", start.year, start.month, start.day,
                     icalcomponent_get_summary(e),
-                    category ? icalproperty_get_categories(category) : "",
-                    icalcomponent_get_uid(e));
+                    category ? icalproperty_get_categories(category) : "", icalcomponent_get_uid(e),
+                    alarms.c_str());
     }
     icalcomponent_free(calendar);
     return 0;

@@ -2,7 +2,7 @@
 """koyomi ics as calendar programs read it. Over a range across a year end, libical (its
 restriction checks, no X-LIC-ERROR), khal (imported with a throw-away configuration) and, when
 installed, python3-icalendar list exactly the names `koyomi --now D --date D` shows for each
-day D. Also: CR LF lines of at most 75 octets, each whole UTF-8; UIDs that stay the same
+day D; the events of a line with days of notice carry one alarm that many days ahead. Also: CR LF lines of at most 75 octets, each whole UTF-8; UIDs that stay the same
 across runs and ranges, so that importing again updates rather than doubles.
 Usage: ics_readers.py KOYOMI LIBICAL_CHECK EXAMPLES_DIR"""
 import glob, os, shutil, struct, subprocess, sys, tempfile
@@ -32,9 +32,12 @@ with open(f"{work}/odd.kmb", "wb") as f:
 for kmb in glob.glob(f"{examples}/*.kmb"):
     shutil.copy(kmb, work)
 with open(f"{examples}/chip.txt", "rb") as f:
-    chip = f.read().rstrip(b"\r\n") + b"\r\nodd.kmb\r\n"
+    chip = f.read().rstrip(b"\r\n")
 with open(f"{work}/chip.txt", "wb") as f:
-    f.write(chip)
+    f.write(chip + b"\r\nodd.kmb\r\n")
+# The same chip with two days' notice for odd.kmb: its events, and only its, get an alarm.
+with open(f"{work}/notice.txt", "wb") as f:
+    f.write(chip + b"\r\nodd.kmb*2\r\n")
 
 days = [FIRST + timedelta(n) for n in range((LAST - FIRST).days + 1)]
 want = []
@@ -42,7 +45,7 @@ for d in days:
     names = run(koyomi, "--now", str(d), "--date", str(d), "--chip", "chip.txt").decode().split("\n")[2:-1]
     want += [(str(d), n) for n in names if names != ["なし"]]
 
-ics = run(koyomi, "ics", "--now", "2026-12-01", "--from", str(FIRST), "--to", str(LAST), "--chip", "chip.txt")
+ics = run(koyomi, "ics", "--now", "2026-12-01", "--from", str(FIRST), "--to", str(LAST), "--chip", "notice.txt")
 with open(f"{work}/k.ics", "wb") as f:
     f.write(ics)
 lines = ics.split(b"\r\n")
@@ -62,6 +65,18 @@ expect("escapes", "SUMMARY:大掃除、窓拭き\\,床\\;ワックス\\\\網戸\
 rows = [r.split("\t") for r in run(check, "k.ics").decode().splitlines()]
 expect("libical's events", [(r[0], r[1]) for r in rows], want)
 expect("categories", sorted({r[2] for r in rows}), ["予定", "休日"])
+with open(f"{work}/odd.ics", "wb") as f:
+    f.write(run(koyomi, "ics", "--from", str(FIRST), "--to", str(LAST), "odd.kmb"))
+odd_names = {x.split("\t")[1] for x in run(check, "odd.ics").decode().splitlines()}
+# Two days ahead at 19:00 by default, at --alarm-at's time when given; DESCRIPTION is the name.
+def alarms(rows, trigger):
+    return [(r[0], r[1], r[4]) for r in rows if r[4] != (f"DISPLAY/{r[1]}/{trigger}" if r[1] in odd_names else "")]
+expect("alarms of the notice line's events", alarms(rows, "-P1DT5H"), [])
+expect("events with an alarm", sum(r[1] in odd_names for r in rows) >= 3, True)
+early = run(koyomi, "ics", "--now", "2026-12-01", "--from", str(FIRST), "--to", str(LAST), "--alarm-at", "07:30", "--chip", "notice.txt")
+with open(f"{work}/early.ics", "wb") as f:
+    f.write(early)
+expect("alarms at 07:30", alarms([x.split("\t") for x in run(check, "early.ics").decode().splitlines()], "-P1DT16H30M"), [])
 uids = {(r[0], r[1]): r[3] for r in rows}
 expect("distinct UIDs", len(set(uids.values())), len(rows))
 # Another run over another range, another day: the same UID for the same day and entry.

@@ -1,5 +1,6 @@
 // agenda and month against the day-by-day meaning: for every day D of a range the names are
 // those the chip shows with the clock at D, over random rules and ranges across a year end.
+#include "DayModel.h"
 #include "KmbBuilder.h"
 #include "KoyomiRun.h"
 #include "TestUtil.h"
@@ -16,39 +17,10 @@
 namespace {
 const char* const kWeekdays[7] = {u8"日", u8"月", u8"火", u8"水", u8"木", u8"金", u8"土"};
 
-// The names the chip shows on d with the clock at d ("なし" is none).
-std::vector<std::string> NamesOn(const std::string& chip, const SYSTEMTIME& d) {
-    SetClockOverride(&d);
-    const std::string text = MakeDayText(chip.c_str(), d);
-    SetClockOverride(nullptr);
-    std::vector<std::string> names;
-    for (std::size_t at = text.find("\r\n"); at != std::string::npos;) {
-        const std::size_t next = text.find("\r\n", at + 2);
-        names.push_back(text.substr(at + 2, next == std::string::npos ? next : next - at - 2));
-        at = next;
-    }
-    if (names.size() == 1 && names[0] == "なし")
-        names.clear();
-    return names;
-}
-
 std::string Iso(const SYSTEMTIME& d) {
     char s[32];
     std::snprintf(s, sizeof s, "%04u-%02u-%02u", d.wYear, d.wMonth, d.wDay);
     return s;
-}
-
-// Any fields at all, the moves off holidays among them; every fifth entry a holiday.
-std::vector<KmbRecord> RandomRules(std::mt19937& rng, unsigned n, const std::string& prefix) {
-    std::vector<KmbRecord> rules;
-    for (unsigned i = 0; i < n; ++i) {
-        auto r = [&](unsigned n) { return static_cast<unsigned>(rng() % n); };
-        const unsigned flags =
-            r(9) | (r(0x4000) & 0x3FF0 & ~DF_HOLIDAY) | (i % 5 == 0 ? DF_HOLIDAY : 0);
-        rules.push_back({(1 + r(12)) << 4 | r(13), r(32), r(32), r(7), flags,
-                         i % 7 == 3 ? "" : prefix + std::to_string(i)});
-    }
-    return rules;
 }
 } // namespace
 
@@ -58,24 +30,9 @@ TEST(DayRange, EveryDayShowsWhatTheChipShowsWithTheClockOnThatDay) {
         const std::string dir = FreshDir("range" + std::to_string(seed));
         const unsigned year = 2001 + rng() % 90;
         WriteBytes(dir + "/r.kmb", KmbBytes(RandomRules(rng, 40, "e")));
-        // Each year's holidays about the year's end differ, fixed days and nth weekdays
-        // (which need the year), some without a name: reading the wrong year's shows.
-        for (unsigned y : {year, year + 1}) {
-            std::vector<KmbRecord> days;
-            for (unsigned i = 0; i < 12; ++i) {
-                const unsigned month = (rng() % 2 ? 12u : 1u) << 4;
-                const std::string name = i % 4 == 0 ? "" : "h" + std::to_string(y * 100 + i);
-                if (i % 2)
-                    days.push_back({month, 1 + static_cast<unsigned>(rng() % 31), 0, 0,
-                                    DT_DAY | DF_HOLIDAY, name});
-                else
-                    days.push_back({month, 0, 0, static_cast<unsigned>(rng() % 7),
-                                    DT_MONTHLY | DF_HOLIDAY |
-                                        static_cast<unsigned>(1 + rng() % 4) << DF_WEEK_SHIFT,
-                                    name});
-            }
-            WriteBytes(dir + "/h" + std::to_string(y) + ".kmb", KmbBytes(days));
-        }
+        for (unsigned y : {year, year + 1})
+            WriteBytes(dir + "/h" + std::to_string(y) + ".kmb",
+                       KmbBytes(YearEndHolidays(rng, y, "h")));
         const std::string chip =
             dir + "/r.kmb\r\n" + dir + "/h%year%.kmb\r\n" + dir + "/gone%year%";
         WriteBytes(dir + "/chip.txt", chip);
@@ -153,7 +110,8 @@ TEST(DayRange, BadRangesExitTwoAndUnreadableFilesOne) {
           "agenda --from 9999-12-30 a.kmb", "agenda --now 2026-01-01", "agenda --chip c.txt a.kmb",
           "month 2026-13 a.kmb", "month --color=sometimes a.kmb",
           "ics --from 2026-01-02 --to 2026-01-01 a.kmb", "ics --to 2026-01-01 -o a.kmb",
-          "ics --tsv a.kmb"}) {
+          "ics --tsv a.kmb", "ics --alarm-at 24:00 a.kmb", "ics --alarm-at=7:30 a.kmb",
+          "ics --alarm-at a.kmb", "agenda --alarm-at 19:00 a.kmb"}) {
         const ToolRun r = RunKoyomi(dir, args);
         EXPECT_EQ(2, r.status) << args;
         EXPECT_EQ("", r.out) << args;

@@ -53,6 +53,23 @@ TEST_F(DayText, RawIsExactlyWhatTheHostGets) {
                   .out);
 }
 
+// A line asking for notice, as an argument (quoted for the shell) and in a chip file; a
+// suffix out of range is a path, named among the lines that add nothing.
+TEST_F(DayText, NoticeLinesAreTheEnginesAndABadSuffixIsAPath) {
+    const std::string shown =
+        "今日は、2004/03/01 月曜日です。\n\r\nなし\r\n明日：給料日\r\n明日：燃えるゴミ";
+    const ToolRun r =
+        RunKoyomi(dir, "--raw --now 2026-06-01 --date 2004-03-01 \"a.kmb*2\" a.kmb*0");
+    EXPECT_EQ(0, r.status);
+    EXPECT_EQ(shown, r.out);
+    EXPECT_EQ(Redirected("koyomi: warning: a.kmb*0: no such file; it adds nothing\n"), r.err);
+    WriteBytes(dir + "/notice.txt", "a.kmb*2\r\n");
+    EXPECT_EQ(shown,
+              RunKoyomi(dir, "--raw --now 2026-06-01 --date 2004-03-01 --chip notice.txt").out);
+    EXPECT_EQ(InProcess(dir + "/a.kmb*31", MakeDate(2027, 12, 20), MakeDate(2027, 12, 20)),
+              RunKoyomi(".", "--raw --now 2027-12-20 " + dir + "/a.kmb*31").out);
+}
+
 TEST_F(DayText, ChipFileBytesAreUsedAsGiven) {
     // CR-only line ends, a blank line, a leading tab and the year placeholder.
     WriteBytes(dir + "/h2027.kmb", ReadBytes(dir + "/h.kmb"));

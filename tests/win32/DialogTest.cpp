@@ -3,6 +3,7 @@
 #include "TestUtil.h"
 #include "Win32TestUtil.h"
 #include "calendar/Calendar.h"
+#include "plugin/ChipState.h"
 #include "plugin/Resource.h"
 
 #include <commctrl.h>
@@ -337,4 +338,49 @@ TEST_F(PluginDialogs, ConfigureSaysThereIsNothingToSet) {
     EXPECT_EQ(dxl.DrawExConfigure(nullptr), 0);
     EXPECT_TRUE(driver.AllDone());
     EXPECT_EQ(message, "設定項目は有りません");
+}
+
+// A chip with a line asking for three days' notice, through the shipped library: Update, a
+// picked date and ExchangeSendString give the engine's text, and the chip's text block grows
+// in its 128-byte steps.
+TEST_F(PluginDialogs, NoticeLinesThroughUpdateThePickedDateAndExchange) {
+    const std::string daily(60, 'n');
+    WriteBytes(dir + "/n.kmb",
+               KmbBytes({EveryDay(daily), OnDay(1, 12, "燃えるゴミ"), OnDay(1, 14, "給料日")}));
+    const std::string chip = dir + "/n.kmb*3\r\n" + dir + "/b.kmb";
+    UpdateChip(dxl, state, chip.c_str());
+    const std::string today = ChipText(dxl, state);
+    EXPECT_EQ(today, ExpectedText(chip, Today()));
+    EXPECT_NE(today.find("\r\n" + daily + "\r\n明日：" + daily + "\r\n明後日：" + daily +
+                         "\r\n3日後：" + daily),
+              std::string::npos)
+        << today;
+    {
+        CChipLock chipState(state);
+        ASSERT_TRUE(chipState);
+        const SIZE_T n = today.size();
+        EXPECT_EQ(LocalSize(chipState->resultText),
+                  n + 1 < 128 ? 128 : 128 + (n + 128) / 128 * 128);
+    }
+    {
+        CDialogDriver driver;
+        driver.On("日付指定", [&](HWND d) {
+            SetPickerDate(d, MakeDate(2027, 1, 11));
+            Press(d, IDOK);
+        });
+        EXPECT_EQ(dxl.DoDrawExMenu(state, nullptr, 10001), 2);
+        EXPECT_TRUE(driver.AllDone());
+    }
+    EXPECT_EQ(ChipText(dxl, state), Header(MakeDate(2027, 1, 11), "月") + "\r\n" + daily +
+                                        "\r\n明日：" + daily + "\r\n明日：燃えるゴミ\r\n明後日：" +
+                                        daily + "\r\n3日後：" + daily + "\r\n3日後：給料日");
+    EXPECT_EQ(dxl.DoDrawExMenu(state, nullptr, 10000), 2);
+    EXPECT_EQ(ChipText(dxl, state), today);
+
+    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, chip.size() + 1);
+    std::memcpy(GlobalLock(block), chip.c_str(), chip.size() + 1);
+    GlobalUnlock(block);
+    EXPECT_EQ(dxl.ExchangeSendString(&block), static_cast<int>(today.size()));
+    EXPECT_EQ(BlockText(block), today);
+    GlobalFree(block);
 }

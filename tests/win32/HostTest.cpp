@@ -58,14 +58,16 @@ TEST_F(Host, MissingPluginOrFileIsAnError) {
 }
 
 // The lines the plug-in leaves out, named as the plug-in reads them; a tab before a line, a
-// space after it and quotes around it are dropped, as the plug-in and Windows drop them.
+// space after it, quotes around it and a notice suffix are dropped, as the plug-in and
+// Windows drop them, and a suffix out of range is part of the path.
 TEST_F(Host, NamesEachLineThatAddsNothingOnStandardError) {
     FreshDir("host/folder.kmb");
     WriteBytes(dir + "/text.kmb", "not a data file");
     const std::string tooLong = dir + "/" + std::string(260, 'x');
     WriteBytes(dir + "/lines.txt", "\t" + dir + "/a.kmb \r\n\"" + dir + "/a.kmb\"\n" + dir +
                                        "/folder.kmb\n\n" + dir + "/text.kmb\r\n" + tooLong +
-                                       "\r\n" + dir + "/missing-%YEAR%.kmb");
+                                       "\r\n" + dir + "/missing-%YEAR%.kmb\n" + dir + "/a.kmb*3\n" +
+                                       dir + "/a.kmb*32");
     EXPECT_EQ(RunProcess(Quote(BinPath("koyomihost.exe")) + " " + Quote(BinPath("Koyomiru.dxl")) +
                              " " + dir + "/lines.txt",
                          dir + "/out.bin", "", dir + "/err.txt"),
@@ -77,7 +79,8 @@ TEST_F(Host, NamesEachLineThatAddsNothingOnStandardError) {
                   "/text.kmb: not a data file of this version; it adds nothing\n" +
                   "koyomihost: warning: " + tooLong + ": longer than 259 bytes; it adds nothing\n" +
                   w + "/missing-" + std::to_string(Today().wYear) +
-                  ".kmb: no such file; it adds nothing\n");
+                  ".kmb: no such file; it adds nothing\n" + w +
+                  "/a.kmb*32: no such file; it adds nothing\n");
 }
 
 namespace {

@@ -27,6 +27,7 @@ namespace {
 // What an entry's events share across the days of a year: its lines and its identity.
 struct EventBody {
     std::string lines; // SUMMARY and CATEGORIES, folded, each with its CR LF
+    std::string alarm; // the VALARM of a line with notice, or nothing
     std::uint64_t hash;
 };
 
@@ -46,26 +47,55 @@ std::string Stamp(const RangeArgs& a) {
     return text;
 }
 
-EventBody MakeBody(const CChipFiles& files, const DayHit& h) {
+// The alarm `days` days before the event's day at `minutes` after midnight, as a duration
+// before its start: -PT5H for a day ahead at 19:00.
+std::string AlarmTrigger(unsigned days, unsigned minutes) {
+    const unsigned before = days * 24 * 60 - minutes; // minutes is below a day
+    std::string t = "TRIGGER:-P";
+    if (before >= 24 * 60)
+        t += std::to_string(before / (24 * 60)) + "D";
+    if (before % (24 * 60) != 0) {
+        t += "T";
+        if (before % (24 * 60) / 60 != 0)
+            t += std::to_string(before % (24 * 60) / 60) + "H";
+        if (before % 60 != 0)
+            t += std::to_string(before % 60) + "M";
+    }
+    return t + "\r\n";
+}
+
+EventBody MakeBody(const CChipFiles& files, const DayHit& h, unsigned notice, unsigned alarmAt) {
     EventBody b;
     const std::string& path = files.PathOf(h.file);
     const std::string record = std::to_string(h.record);
     b.hash = IcsHash(path.c_str(), path.size() + 1); // the NUL keeps the fields apart
     b.hash = IcsHash(record.c_str(), record.size() + 1, b.hash);
     b.hash = IcsHash(h.name, h.nameLength, b.hash);
-    IcsAppendLine(b.lines, "SUMMARY:" + IcsEscape(Cp932ToUtf8(std::string(h.name, h.nameLength))));
+    const std::string name = IcsEscape(Cp932ToUtf8(std::string(h.name, h.nameLength)));
+    IcsAppendLine(b.lines, "SUMMARY:" + name);
     // u8: the file is UTF-8, not the code page 932 of the program's other literals.
     b.lines += h.holiday ? u8"CATEGORIES:休日\r\n" : u8"CATEGORIES:予定\r\n";
+    if (notice != 0) {
+        b.alarm = "BEGIN:VALARM\r\nACTION:DISPLAY\r\n";
+        IcsAppendLine(b.alarm, "DESCRIPTION:" + name);
+        b.alarm += AlarmTrigger(notice, alarmAt) + "END:VALARM\r\n";
+    }
     return b;
 }
 
 // The same file named twice yields the same entry twice; one event is all a calendar can hold.
-bool RepeatsAPath(const CChipFiles& files) {
+// True when some path repeats. notice[i] becomes the most notice any line naming file i's path
+// asks for, so that the one event warns as early as any of them.
+bool RepeatsAPath(const CChipFiles& files, std::vector<unsigned>& notice) {
+    std::unordered_map<std::string, unsigned> most; // by path
+    for (unsigned i = 0; i < files.FileCount(); ++i) {
+        unsigned& m = most[files.PathOf(i)];
+        m = std::max(m, files.NoticeOf(i));
+    }
+    notice.resize(files.FileCount());
     for (unsigned i = 0; i < files.FileCount(); ++i)
-        for (unsigned j = 0; j < i; ++j)
-            if (files.PathOf(i) == files.PathOf(j))
-                return true;
-    return false;
+        notice[i] = most[files.PathOf(i)];
+    return most.size() != files.FileCount();
 }
 
 // Standard output, or the file put in place when `file` is given.
@@ -92,7 +122,8 @@ private:
 
 int RunIcs(int argc, char** argv) {
     RangeArgs a;
-    const int parsed = ParseRangeArgs("ics", TAKES_RANGE | TAKES_OUTPUT, argc, argv, a);
+    const int parsed =
+        ParseRangeArgs("ics", TAKES_RANGE | TAKES_OUTPUT | TAKES_ALARM, argc, argv, a);
     if (parsed != 0)
         return parsed < 0 ? 0 : parsed;
     SYSTEMTIME from, to;
@@ -120,20 +151,21 @@ int RunIcs(int argc, char** argv) {
                  "PRODID:-//Koyomiru//koyomi " KOYOMI_VERSION "//JA\r\n"
                  "CALSCALE:GREGORIAN\r\n"
                  "X-WR-CALNAME:Koyomiru\r\n";
-    std::unordered_map<const char*, EventBody> bodies; // by name bytes, for the year loaded
+    std::unordered_map<std::uint64_t, EventBody> bodies; // by file and record, for the year
     const CChipFiles* bodiesOf = nullptr;
     unsigned bodiesYear = 0;
     bool repeats = false;
+    std::vector<unsigned> notice; // of each file
     std::vector<std::uint64_t> today;
     CDayWalk walk;
     const bool walked = walk.Run(
         a.chip, from, to,
         [&](const SYSTEMTIME& d, const CChipFiles& files, const std::vector<DayHit>& hits) {
             if (&files != bodiesOf || d.wYear != bodiesYear) {
-                bodies.clear(); // a new year's files: the old name bytes are gone
+                bodies.clear(); // a new year's files
                 bodiesOf = &files;
                 bodiesYear = d.wYear;
-                repeats = RepeatsAPath(files);
+                repeats = RepeatsAPath(files, notice);
             }
             char dates[96];
             SYSTEMTIME next = d;
@@ -147,9 +179,11 @@ int RunIcs(int argc, char** argv) {
                               d.wMonth, d.wDay);
             today.clear();
             for (const DayHit& h : hits) {
-                auto found = bodies.find(h.name);
+                const std::uint64_t key = static_cast<std::uint64_t>(h.file) << 32 | h.record;
+                auto found = bodies.find(key);
                 if (found == bodies.end())
-                    found = bodies.emplace(h.name, MakeBody(files, h)).first;
+                    found =
+                        bodies.emplace(key, MakeBody(files, h, notice[h.file], a.alarmAt)).first;
                 const EventBody& b = found->second;
                 if (repeats) {
                     if (std::find(today.begin(), today.end(), b.hash) != today.end())
@@ -163,7 +197,9 @@ int RunIcs(int argc, char** argv) {
                 s += stamp;
                 s += dates;
                 s += b.lines;
-                s += "TRANSP:TRANSPARENT\r\nEND:VEVENT\r\n";
+                s += "TRANSP:TRANSPARENT\r\n";
+                s += b.alarm; // components follow the event's properties
+                s += "END:VEVENT\r\n";
             }
             return w.Drain(false);
         });

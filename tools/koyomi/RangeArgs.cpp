@@ -35,6 +35,17 @@ bool ParseMonth(const char* text, unsigned& year, unsigned& month) {
     return year >= 1601 && month >= 1 && month <= 12;
 }
 
+// HH:MM of 00:00-23:59, as minutes after midnight.
+bool ParseTime(const std::string& text, unsigned& minutes) {
+    if (text.size() != 5 || text[2] != ':' || !IsDigits(text.data(), 2) ||
+        !IsDigits(text.data() + 3, 2))
+        return false;
+    const unsigned h = static_cast<unsigned>(std::atoi(text.substr(0, 2).c_str()));
+    const unsigned m = static_cast<unsigned>(std::atoi(text.c_str() + 3));
+    minutes = h * 60 + m;
+    return h < 24 && m < 60;
+}
+
 int BadDate(const char* command, const char* option, const std::string& value) {
     return RangeUsageError(command, std::string("bad date for ") + option + ": \"" + value +
                                         "\" (use YYYY-MM-DD)");
@@ -107,6 +118,10 @@ int ParseRangeArgs(const char* command, unsigned takes, int argc, char** argv, R
             if (value.empty())
                 return RangeUsageError(command, "-o needs a file");
             a.output = value;
+        } else if ((takes & TAKES_ALARM) && TakeValue(argc, argv, i, "--alarm-at", value)) {
+            if (!ParseTime(value, a.alarmAt))
+                return RangeUsageError(command, "bad time for --alarm-at: \"" + value +
+                                                    "\" (use HH:MM, 00:00 to 23:59)");
         } else if (TakeValue(argc, argv, i, "--now", value)) {
             if (!ParseDate(value.c_str(), now))
                 return BadDate(command, "--now", value);

@@ -15,6 +15,7 @@ enum : unsigned {
     TAKES_COLOR = 8,   // --color=WHEN
     TAKES_OUTPUT = 16, // -o FILE
     TAKES_MONTH = 32,  // a first argument YYYY-MM
+    TAKES_ALARM = 64,  // --alarm-at HH:MM
 };
 
 enum ColorWhen { COLOR_AUTO, COLOR_NEVER, COLOR_ALWAYS };
@@ -27,7 +28,8 @@ struct RangeArgs {
     bool all = false, tsv = false;
     ColorWhen color = COLOR_AUTO;
     std::string output;
-    std::string chip; // the chip text, from --chip FILE or the PATH arguments
+    unsigned alarmAt = 19 * 60; // minutes after midnight of --alarm-at
+    std::string chip;           // the chip text, from --chip FILE or the PATH arguments
     SYSTEMTIME today{};
     bool clockSet = false; // --now gave today
 };

@@ -15,6 +15,7 @@ const char kOutputForm[] =
 const char kExamples[] =
     "Examples:\n"
     "  koyomi.exe my.kmb holidays-%year%.kmb\n"
+    "  koyomi.exe gomi.kmb*1 payday.kmb*3    (tomorrow's rubbish, paydays 3 days ahead)\n"
     "  cd sample && koyomi.exe --date 2027-01-11 --chip chip.txt\n"
     "  koyomi.exe --now 2026-12-08 D:\\予定\\my.kmb > today.txt\n"
     "  koyomi.exe convert old.kmd new.kmb\n"
@@ -31,6 +32,7 @@ const char kOutputForm[] =
 const char kExamples[] =
     "Examples:\n"
     "  koyomi my.kmb holidays-%year%.kmb\n"
+    "  koyomi 'gomi.kmb*1' 'payday.kmb*3'    (tomorrow's rubbish, paydays 3 days ahead)\n"
     "  cd build/native/examples && koyomi --date 2027-01-11 --chip chip.txt\n"
     "  koyomi --raw --now 2026-12-08 my.kmb | iconv -f CP932 -t UTF-8\n"
     "  koyomi convert old.kmd new.kmb\n"
@@ -57,7 +59,8 @@ void PrintUsage(bool full) {
         "       koyomi agenda [--from DATE] [--days N | --to DATE] [--all] [--tsv]\n"
         "                     (PATH... | --chip FILE)\n"
         "       koyomi month [YYYY-MM] [--color=WHEN] (PATH... | --chip FILE)\n"
-        "       koyomi ics [--from DATE] [--to DATE] [-o FILE] (PATH... | --chip FILE)\n"
+        "       koyomi ics [--from DATE] [--to DATE] [--alarm-at HH:MM] [-o FILE]\n"
+        "                  (PATH... | --chip FILE)\n"
         "       koyomi --help | --version\n"
         "Every command also takes --utf8.\n"));
     if (!full)
@@ -77,6 +80,10 @@ void PrintUsage(bool full) {
             "  --now DATE     set the clock: the default date and the year of the holiday table\n"
             "                 (default: the real local date)\n") +
         kOutputForm +
+        "A line that ends in *N (N = 1-31, one or two digits) asks for that file's entries\n"
+        "N days ahead: after the day's own text come \"明日：NAME\", \"明後日：NAME\",\n"
+        "\"3日後：NAME\" ..., each day as the chip will show it on that day (its year's\n"
+        "files and holidays). Any other line, such as a.kmb*0 or a.kmb*32, is a path.\n"
         "With neither PATH nor --chip the chip text is empty, which the plug-in answers with\n"
         "\"データファイル読み込みエラー\". A bad date or an unknown option exits 2. A named\n"
         "file that adds nothing (missing, unreadable, not a regular file, of another version)\n"
@@ -129,6 +136,10 @@ void PrintUsage(bool full) {
         "                  same across runs, so importing again updates rather than doubles.\n"
         "                  The file is a snapshot: export again after editing the rules\n"
         "  -o FILE         write FILE (put in place whole) instead of standard output\n"
+        "  --alarm-at HH:MM\n"
+        "                  the time of the alarm each event of a line with *N gets, N days\n"
+        "                  before its day (default 19:00; 00:00 to 23:59); other events\n"
+        "                  have none\n"
         "\n"
         "A PATH whose extension is .kmd (any case) is read as a legacy text file, any other\n"
         "as a binary data file. A file that cannot be loaded prints\n"

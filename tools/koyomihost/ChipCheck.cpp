@@ -1,5 +1,7 @@
 #include "tools/koyomihost/ChipCheck.h"
 
+#include "calendar/Calendar.h"
+#include "calendar/DayText.h"
 #include "data/KmbLayout.h"
 
 #include <windows.h>
@@ -7,42 +9,7 @@
 #include <vector>
 
 namespace {
-// The plug-in reads a line into 260 bytes with the NUL and drops a longer one whole.
-constexpr std::size_t kLineMax = 259;
-
-std::vector<std::string> ChipPaths(const std::string& chipText, unsigned year) {
-    const std::string digits = std::to_string(year);
-    std::vector<std::string> paths;
-    std::string line;
-    bool start = true;
-    for (std::size_t i = 0; i <= chipText.size(); ++i) {
-        const char c = i < chipText.size() ? chipText[i] : '\n';
-        if (c == '\r' || c == '\n') {
-            if (!line.empty())
-                paths.push_back(line);
-            line.clear();
-            start = true;
-        } else if (c == '\t' && start) {
-            continue;
-        } else if (c == '%' && (chipText.compare(i, 6, "%year%") == 0 ||
-                                chipText.compare(i, 6, "%YEAR%") == 0)) {
-            line += digits;
-            i += 5;
-            start = false;
-        } else {
-            line += c;
-            start = false;
-        }
-    }
-    return paths;
-}
-
-const char* WhyNothing(const std::string& line) {
-    if (line.size() > kLineMax)
-        return "longer than 259 bytes";
-    // A line wrapped whole in double quotes names the path inside them.
-    const bool quoted = line.size() >= 3 && line.front() == '"' && line.back() == '"';
-    const std::string path = quoted ? line.substr(1, line.size() - 2) : line;
+const char* WhyNothing(const std::string& path) {
     // The plug-in's own open: the system's rules for the name apply alike (a trailing space
     // or dot of the file name is dropped on Windows).
     HANDLE h = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
@@ -68,12 +35,47 @@ const char* WhyNothing(const std::string& line) {
     CloseHandle(h);
     return why;
 }
+
+// The years whose files the chip reads on the day `today`: its own, and the next one when a
+// line's notice reaches into it.
+std::vector<unsigned> YearsRead(const std::string& chipText, const SYSTEMTIME& today) {
+    std::vector<unsigned> years{today.wYear};
+    std::uint32_t y = today.wYear, m = today.wMonth, d = today.wDay;
+    for (unsigned k = MostNoticeDays(chipText.c_str()); k > 0; --k)
+        NextDay(y, m, d);
+    if (y != today.wYear)
+        years.push_back(y);
+    return years;
+}
 } // namespace
 
-std::string NothingAddedWarnings(const std::string& chipText, unsigned year) {
+std::string NothingAddedWarnings(const std::string& chipText, const SYSTEMTIME& today) {
     std::string warnings;
-    for (const std::string& path : ChipPaths(chipText, year))
-        if (const char* why = WhyNothing(path))
-            warnings += "koyomihost: warning: " + path + ": " + why + "; it adds nothing\n";
+    std::vector<std::string> named; // a path of the next year once, however it was named
+    bool nextYear = false;
+    const auto warn = [&](const std::string& path, const char* why) {
+        for (std::size_t i = 0; nextYear && i < named.size(); ++i)
+            if (named[i] == path)
+                return;
+        named.push_back(path);
+        warnings += "koyomihost: warning: " + path + ": " + why + "; it adds nothing\n";
+    };
+    // The lines as the plug-in reads them, with the engine's own reader.
+    for (unsigned year : YearsRead(chipText, today)) {
+        nextYear = year != today.wYear;
+        unsigned pos = 0;
+        char line[MEMO_LINE_SIZE];
+        std::vector<SkippedFile> tooLong;
+        std::size_t told = 0;
+        for (bool more = true; more;) {
+            more = NextDataFileName(pos, line, year, chipText.c_str(), nullptr, &tooLong);
+            for (; told < tooLong.size(); ++told) // a line dropped on the way comes first
+                warn(tooLong[told].path, "longer than 259 bytes");
+            if (!more)
+                break;
+            if (const char* why = WhyNothing(line))
+                warn(line, why);
+        }
+    }
     return warnings;
 }

@@ -106,8 +106,8 @@ int main(int argc, char** argv) {
         return 1;
     }
     SYSTEMTIME today;
-    GetLocalTime(&today); // the year Update takes
-    Put(STD_ERROR_HANDLE, NothingAddedWarnings(text, today.wYear));
+    GetLocalTime(&today); // the date Update takes
+    Put(STD_ERROR_HANDLE, NothingAddedWarnings(text, today));
     if (window)
         return RunChipWindow(plugin, text, chipFile);
     return exchange ? PrintExchange(plugin, text) : PrintChip(plugin, text);
