@@ -40,7 +40,7 @@ with_contents() { # links
         return out
     }
     FNR == 1 { fenced = 0 }
-    /^```/ { fenced = !fenced }
+    /^ *```/ { fenced = !fenced }
     NR == FNR {
         if (fenced)
             next
