@@ -1,6 +1,6 @@
 #include "editor/MainDialog.h"
 
-#include "data/RowText.h"
+#include "calendar/RowText.h"
 #include "editor/FindDialog.h"
 #include "editor/Resource.h"
 

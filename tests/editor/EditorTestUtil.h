@@ -5,7 +5,7 @@
 #include "FakeMainView.h"
 #include "TestUtil.h"
 #include "calendar/KmdDataFile.h"
-#include "data/RowText.h"
+#include "calendar/RowText.h"
 #include "editor/MainDialog.h"
 #include "editor/Resource.h"
 

@@ -1,5 +1,6 @@
 // koyomi agenda: the coming days and their entries, as blocks for reading or as date-name
 // lines for scripts.
+#include "calendar/Calendar.h"
 #include "tools/koyomi/Commands.h"
 #include "tools/koyomi/Common.h"
 #include "tools/koyomi/DayRange.h"
@@ -13,14 +14,13 @@
 #endif
 
 namespace {
-const char* const kWeekdays[7] = {"日", "月", "火", "水", "木", "金", "土"};
 constexpr unsigned AGENDA_DAYS = 14; // today and the next 13
 
 // "2027/01/11 月曜日", the date as the chip's header writes it.
 std::string Heading(const SYSTEMTIME& d) {
     char text[40];
     std::snprintf(text, sizeof text, "%04u/%02u/%02u %s曜日", d.wYear, d.wMonth, d.wDay,
-                  kWeekdays[d.wDayOfWeek % 7]);
+                  WeekdayName(d.wDayOfWeek));
     return text;
 }
 } // namespace

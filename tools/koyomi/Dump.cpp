@@ -1,5 +1,5 @@
 // koyomi dump, list and convert.
-#include "data/RowText.h"
+#include "calendar/RowText.h"
 #include "tools/koyomi/Commands.h"
 #include "tools/koyomi/Common.h"
 #include "tools/koyomi/Output.h"

@@ -17,8 +17,6 @@
 #endif
 
 namespace {
-const char* const kWeekdays[7] = {"日", "月", "火", "水", "木", "金", "土"};
-
 // Colour for a terminal that shows it, unless NO_COLOR says otherwise.
 bool UseColor(ColorWhen when) {
     if (when != COLOR_AUTO)
@@ -55,7 +53,7 @@ int RunMonth(int argc, char** argv) {
                  [&](const SYSTEMTIME& d, const CChipFiles&, const std::vector<DayHit>& hits) {
                      char prefix[24];
                      const int width = std::snprintf(prefix, sizeof prefix, "%2u日(%s) ", d.wDay,
-                                                     kWeekdays[d.wDayOfWeek % 7]);
+                                                     WeekdayName(d.wDayOfWeek));
                      for (std::size_t i = 0; i < hits.size(); ++i) {
                          marks[d.wDay] |= hits[i].holiday ? MARK_HOLIDAY : MARK_ENTRY;
                          list += i == 0 ? std::string(prefix) : std::string(width, ' ');

@@ -176,7 +176,7 @@ bool ResolveRange(const char* command, const RangeArgs& a, unsigned span, SYSTEM
         RangeUsageError(command, "the range would run past the year 9999");
         return false;
     }
-    const unsigned n = CountDays(from, to, MAX_RANGE_DAYS);
+    const unsigned n = CountDays(from, to);
     if (n == 0) {
         RangeUsageError(command, "--to is before --from");
         return false;
