@@ -3,7 +3,7 @@
 // IMainView; the Win32 main window translates messages into these calls.
 #pragma once
 
-#include "calendar/KmdDataFile.h"
+#include "data/KmdEntryFile.h"
 #include "editor/FileWatch.h"
 #include "editor/MainView.h"
 #include "editor/UndoHistory.h"
@@ -72,7 +72,7 @@ public:
     void Redo();
 
     // State, for the window and the tests.
-    const CKmdDataFile& DataFile() const { return dataFile; }
+    const CKmdEntryFile& DataFile() const { return dataFile; }
     bool IsModified() const { return modified; }
     int CurrentIndex() const { return currentIndex; }
     const std::string& FileName() const { return fileName; }
@@ -107,7 +107,7 @@ private:
     void ApplyStep(const PlacedEntries& take, const PlacedEntries& put);
 
     IMainView& view;
-    CKmdDataFile dataFile;
+    CKmdEntryFile dataFile;
     bool modified = false;
     int currentIndex = -1;
     std::string fileName;

@@ -48,20 +48,20 @@ void CMainDialog::ReadFile(const std::string& path, const std::string& name) {
     EnableFileButtons(true);
 
     // An import that stopped at a malformed line: the user would save and lose the rest.
-    if (legacy && dataFile.GetImportStopLine() != 0) {
+    const LoadReport& report = dataFile.GetLoadReport();
+    if (report.importStopLine != 0) {
         char text[160];
         std::snprintf(text, sizeof text,
                       "%d行目で読込を中止しました。\nそれ以降の行は読み込まれていません。",
-                      static_cast<int>(dataFile.GetImportStopLine()));
+                      static_cast<int>(report.importStopLine));
         view.Message(text, MK_WARNING);
     }
     // A binary file cut short: what it held is shown, but a save would make the loss final.
-    if (!legacy && dataFile.GetRecordsWhole() < dataFile.GetRecordsPromised()) {
+    if (report.records.Cut()) {
         char text[200];
         std::snprintf(text, sizeof text,
                       "%lu件のうち%d件を読み込みました。\nファイルが壊れている可能性があります。",
-                      static_cast<unsigned long>(dataFile.GetRecordsPromised()),
-                      dataFile.GetCount());
+                      static_cast<unsigned long>(report.records.promised), dataFile.GetCount());
         view.Message(text, MK_WARNING);
     }
 }

@@ -14,13 +14,13 @@
 #include <iconv.h>
 #endif
 
-bool LoadLikeEditor(CKmdDataFile& file, const std::string& path, bool* imported) {
+bool LoadLikeEditor(CKmdEntryFile& file, const std::string& path, bool* imported) {
     return OpenDataFile(file, path.c_str(), imported);
 }
 
 void WarnCut(const CutFile& cut) {
-    Tell("koyomi: warning: " + SystemToUtf8(cut.path) + ": read " + std::to_string(cut.present) +
-         " of the " + std::to_string(cut.promised) +
+    Tell("koyomi: warning: " + SystemToUtf8(cut.path) + ": read " +
+         std::to_string(cut.records.read) + " of the " + std::to_string(cut.records.promised) +
          " records its header promises; the file may be damaged");
 }
 

@@ -3,14 +3,14 @@
 #pragma once
 
 #include "calendar/DayText.h"
-#include "calendar/KmdDataFile.h"
+#include "data/KmdEntryFile.h"
 
 #include <cstdio>
 #include <functional>
 #include <string>
 
 // Legacy import when the extension from the last "." is ".kmd" in any case, else binary.
-bool LoadLikeEditor(CKmdDataFile& file, const std::string& path, bool* imported);
+bool LoadLikeEditor(CKmdEntryFile& file, const std::string& path, bool* imported);
 
 // Why a file added nothing, in words ("no such file").
 const char* LoadFailureText(LoadFailure why);

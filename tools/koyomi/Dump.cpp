@@ -9,26 +9,27 @@
 
 namespace {
 // Loads as the editor opens a file; prints the failure or the early stop of an import.
-bool Load(CKmdDataFile& file, const std::string& path) {
+bool Load(CKmdEntryFile& file, const std::string& path) {
     bool imported = false;
+    const LoadReport& report = file.GetLoadReport();
     if (!LoadLikeEditor(file, path, &imported)) {
         Tell(Cp932ToUtf8("ファイルの読込に失敗しました。"));
-        Tell("koyomi: " + SystemToUtf8(path) + ": " + LoadFailureText(file.GetLoadFailure()));
+        Tell("koyomi: " + SystemToUtf8(path) + ": " + LoadFailureText(report.failure));
         return false;
     }
-    if (imported && file.GetImportStopLine() != 0) {
+    if (imported && report.importStopLine != 0) {
         const std::string where = "koyomi: " + SystemToUtf8(path) + ": import stopped ";
-        const std::string line = std::to_string(file.GetImportStopLine());
-        if (file.GetImportStopOffset() == 0)
+        const std::string line = std::to_string(report.importStopLine);
+        if (report.importStopOffset == 0)
             Tell(where + "at line " + line +
                  "; that line and the lines after it were not imported");
         else
             Tell(where + "in line " + line + " after its first " +
-                 std::to_string(file.GetImportStopOffset()) +
+                 std::to_string(report.importStopOffset) +
                  " bytes; the rest of that line and the lines after it were not imported");
     }
-    if (file.GetRecordsWhole() < file.GetRecordsPromised())
-        WarnCut({path, file.GetRecordsPromised(), static_cast<std::uint32_t>(file.GetCount())});
+    if (report.records.Cut())
+        WarnCut({path, report.records});
     return true;
 }
 
@@ -44,7 +45,7 @@ bool OneArgument(int argc, const char* command) {
 int RunDump(int argc, char** argv) {
     if (!OneArgument(argc, "dump"))
         return EXIT_USAGE;
-    CKmdDataFile file;
+    CKmdEntryFile file;
     if (!Load(file, argv[0]))
         return EXIT_LOAD_FAILED;
     for (int i = 0; i < file.GetCount(); ++i) {
@@ -63,7 +64,7 @@ int RunDump(int argc, char** argv) {
 int RunList(int argc, char** argv) {
     if (!OneArgument(argc, "list"))
         return EXIT_USAGE;
-    CKmdDataFile file;
+    CKmdEntryFile file;
     if (!Load(file, argv[0]))
         return EXIT_LOAD_FAILED;
     std::string out;
@@ -87,7 +88,7 @@ int RunConvert(int argc, char** argv) {
         PrintUsage(false);
         return EXIT_USAGE;
     }
-    CKmdDataFile file;
+    CKmdEntryFile file;
     if (!Load(file, argv[0]))
         return EXIT_LOAD_FAILED;
     // Without a whole backup the old OUT is not overwritten: the previous generation is

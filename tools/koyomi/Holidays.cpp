@@ -93,7 +93,7 @@ bool WriteYear(unsigned year, const std::string& path, bool text) {
             const std::string bytes = LegacyText(year, days);
             return PutInPlace(out, bytes.data(), bytes.size());
         }
-        CKmdDataFile file;
+        CKmdEntryFile file;
         for (const JapanHoliday& h : days) {
             CKmdDate e;
             CKmdDateFlags f;
