@@ -71,7 +71,8 @@ TEST_F(DataFileIo, NameLongerThan127KeepsItsFirst127BytesAndReadingGoesOn) {
     }
 }
 
-// Each damage in its own case: what the record cut by the end keeps, and that it ends the list.
+// Each damage in its own case: what the record cut by the end keeps, that it ends the list,
+// and the load's report of it (promised, read and whole records).
 TEST_F(DataFileIo, DamagedFilesKeepWhatWasReadInFull) {
     const std::string first = Record(0x11, 2, 3, 4, 0x0105, "one");
     const std::string second = Record(0x56, 7, 8, 1, 0x2003, "two");
@@ -80,36 +81,49 @@ TEST_F(DataFileIo, DamagedFilesKeepWhatWasReadInFull) {
         const char* what;
         std::string bytes;
         std::vector<CKmdDate> expected;
+        KmbRecordCount report; // promised, read, whole
     } cases[] = {
         {"count 3, 2 records present",
          Header(3) + first + second,
          {RawEntry(0x11, 2, 3, 4, 0x0105, "one"), RawEntry(0x56, 7, 8, 1, 0x2003, "two"),
-          CKmdDate()}},
-        {"count 4 billion on an 8-byte file", Header(0xFFFFFFFFu), {CKmdDate()}},
+          CKmdDate()},
+         {3, 3, 2}},
+        {"count 4 billion on an 8-byte file",
+         Header(0xFFFFFFFFu),
+         {CKmdDate()},
+         {0xFFFFFFFFu, 1, 0}},
         {"count 2 billion after one record",
          Header(0x80000000u) + first,
-         {RawEntry(0x11, 2, 3, 4, 0x0105, "one"), CKmdDate()}},
+         {RawEntry(0x11, 2, 3, 4, 0x0105, "one"), CKmdDate()},
+         {0x80000000u, 2, 1}},
         {"cut name keeps the bytes present",
          Header(1) + Record(0x21, 9, 0, 2, 0x0003, "abcd", 10),
-         {RawEntry(0x21, 9, 0, 2, 0x0003, "abcd")}},
+         {RawEntry(0x21, 9, 0, 2, 0x0003, "abcd")},
+         {1, 1, 0}},
         {"cut inside the skipped excess of a long name",
          Header(2) + Record(0x21, 9, 0, 2, 0x0003, name150, 300) + second,
-         {RawEntry(0x21, 9, 0, 2, 0x0003, name150.substr(0, 127))}},
+         {RawEntry(0x21, 9, 0, 2, 0x0003, name150.substr(0, 127))},
+         {2, 1, 0}},
         {"cut inside the length word",
          Header(2) + first + Record(0x77, 1, 2, 3, 0x0204, "").substr(0, 7),
-         {RawEntry(0x11, 2, 3, 4, 0x0105, "one"), RawEntry(0x77, 1, 2, 3, 0x0204, "")}},
+         {RawEntry(0x11, 2, 3, 4, 0x0105, "one"), RawEntry(0x77, 1, 2, 3, 0x0204, "")},
+         {2, 2, 1}},
         {"cut inside the flags word",
          Header(1) + Record(0x77, 1, 2, 3, 0x0204, "").substr(0, 5),
-         {RawEntry(0x77, 1, 2, 3, 0, "")}},
+         {RawEntry(0x77, 1, 2, 3, 0, "")},
+         {1, 1, 0}},
         {"cut after two bytes",
          Header(1) + std::string("\x31\x05", 2),
-         {RawEntry(0x31, 5, 0, 0, 0, "")}},
+         {RawEntry(0x31, 5, 0, 0, 0, "")},
+         {1, 1, 0}},
         {"count 1 with a record and more bytes after it",
          Header(1) + first + second,
-         {RawEntry(0x11, 2, 3, 4, 0x0105, "one")}},
+         {RawEntry(0x11, 2, 3, 4, 0x0105, "one")},
+         {1, 1, 1}},
         {"a name with a NUL inside is kept as read",
          Header(1) + Record(0, 1, 0, 0, 0, std::string("a\0b", 3)),
-         {RawEntry(0, 1, 0, 0, 0, std::string("a\0b", 3))}},
+         {RawEntry(0, 1, 0, 0, 0, std::string("a\0b", 3))},
+         {1, 1, 1}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
@@ -122,6 +136,13 @@ TEST_F(DataFileIo, DamagedFilesKeepWhatWasReadInFull) {
         EXPECT_EQ(expected, Images(read));
         EXPECT_TRUE(appended.Append(path.c_str()));
         EXPECT_EQ(expected, Images(appended));
+        for (const CKmdEntryFile* file : {&read, &appended}) {
+            const KmbRecordCount records = file->GetLoadReport().records;
+            EXPECT_EQ(c.report.promised, records.promised);
+            EXPECT_EQ(c.report.read, records.read);
+            EXPECT_EQ(c.report.whole, records.whole);
+            EXPECT_EQ(c.report.whole < c.report.promised, records.Cut());
+        }
     }
 }
 
