@@ -31,14 +31,19 @@ inline std::vector<std::string> Images(const CKmdEntryFile& file) {
     return out;
 }
 
+// The one clock set to a day of a year: the year of the holidays a load marks.
+inline void SetClockDay(unsigned year, unsigned month, unsigned day) {
+    SYSTEMTIME now{};
+    now.wYear = static_cast<WORD>(year);
+    now.wMonth = static_cast<WORD>(month);
+    now.wDay = static_cast<WORD>(day);
+    SetClockOverride(&now);
+}
+
 class DataFileIo : public ::testing::Test {
 protected:
     void SetUp() override {
-        SYSTEMTIME now{};
-        now.wYear = 2024;
-        now.wMonth = 6;
-        now.wDay = 1;
-        SetClockOverride(&now);
+        SetClockDay(2024, 6, 1);
         dir = FreshDir(::testing::UnitTest::GetInstance()->current_test_info()->name());
     }
     void TearDown() override { SetClockOverride(nullptr); }
@@ -67,11 +72,7 @@ inline CKmdDate Jan1(const std::string& name) {
 class LegacyImport : public ::testing::Test {
 protected:
     void SetUp() override {
-        SYSTEMTIME now{};
-        now.wYear = 2026;
-        now.wMonth = 1;
-        now.wDay = 1;
-        SetClockOverride(&now);
+        SetClockDay(2026, 1, 1);
         dir = FreshDir("import");
     }
     void TearDown() override { SetClockOverride(nullptr); }
