@@ -43,9 +43,9 @@ TEST(ChipFolder, RelativeLinesAreReadFromTheChipFilesFolder) {
     const char* const encodings[] = {"code page 932", "UTF-8", "UTF-8 with a mark"};
     std::string agenda; // as the first case gives it
     int row = 0;
-    for (const std::string& lies : {"data", "chips"}) // beside the files, or in a sibling folder
-        for (const std::string& runs :
-             {lies, std::string(), std::string("run")}) // there, the parent, elsewhere
+    // The chip beside the files or in a sibling folder; run there, in the parent or elsewhere.
+    for (const std::string& lies : {std::string("data"), std::string("chips")})
+        for (const std::string& runs : {lies, std::string(), std::string("run")})
             for (const bool absolute : {false, true}) {
                 // Windows reads all three; natively code page 932 names no file of these.
                 const int encoding = NamesAreCp932() ? row % 3 : 1 + row % 2;
