@@ -11,6 +11,7 @@ MSG(MSG_NOT_REGULAR, u8"not a regular file", u8"通常のファイルではあ�
 MSG(MSG_NOT_DATA_FILE, u8"not a data file of this version",
     u8"この版のデータファイルではありません")
 MSG(MSG_PATH_TOO_LONG, u8"longer than 259 bytes", u8"259バイトを超えています")
+MSG(MSG_PATH_TOO_LONG_IN, u8"longer than 259 bytes in %1", u8"%1 と合わせると259バイトを超えます")
 MSG(MSG_TOO_LARGE, u8"too large to load", u8"大きすぎて読み込めません")
 MSG(MSG_UNREADABLE, u8"cannot be read", u8"読み込めません")
 MSG(MSG_ACCESS_DENIED, u8"access denied", u8"アクセスが拒否されました")

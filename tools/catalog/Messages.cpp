@@ -90,8 +90,9 @@ std::string LoadFailureText(LoadFailure why) {
 }
 
 std::string NothingAddedText(const std::string& path, LoadFailure why, const std::string& folder) {
-    const std::string reason = why == LOAD_MISSING && !folder.empty()
-                                   ? Msg(MSG_NOT_IN_FOLDER, {folder})
-                                   : LoadFailureText(why);
+    const std::string reason = folder.empty()              ? LoadFailureText(why)
+                               : why == LOAD_MISSING       ? Msg(MSG_NOT_IN_FOLDER, {folder})
+                               : why == LOAD_PATH_TOO_LONG ? Msg(MSG_PATH_TOO_LONG_IN, {folder})
+                                                           : LoadFailureText(why);
     return Msg(MSG_ADDS_NOTHING, {path, reason});
 }

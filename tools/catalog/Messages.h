@@ -35,6 +35,7 @@ std::string Msg(MessageId id, const std::vector<std::string>& args);
 
 // Why a named file added nothing, in words ("no such file").
 std::string LoadFailureText(LoadFailure why);
-// "PATH: why; it adds nothing" for a chip line that added nothing, all UTF-8; a missing file
-// named relative to a folder says which (`folder` non-empty).
+// "PATH: why; it adds nothing" for a chip line that added nothing, all UTF-8. For a line read
+// relative to a folder (`folder` non-empty) a missing file, or a path too long with the
+// folder, says which.
 std::string NothingAddedText(const std::string& path, LoadFailure why, const std::string& folder);

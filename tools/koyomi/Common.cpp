@@ -28,7 +28,11 @@ std::string FolderShown(const std::string& folder) {
 }
 
 void WarnSkipped(const SkippedFile& s, const std::string& folder) {
-    const std::string in = IsRelativePath(s.path.c_str()) ? FolderShown(folder) : std::string();
+    // Only a chip file's folder makes a line longer; the current folder is where it was looked.
+    const bool relative = IsRelativePath(s.path.c_str());
+    const std::string in = !relative || (s.why == LOAD_PATH_TOO_LONG && folder.empty())
+                               ? std::string()
+                               : FolderShown(folder);
     std::string warning =
         "koyomi: " + Msg(MSG_WARNING) + NothingAddedText(SystemToUtf8(s.path), s.why, in);
     // A command typed after an option, or mistyped, is taken for a file name.

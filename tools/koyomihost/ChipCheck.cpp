@@ -100,8 +100,9 @@ std::vector<std::string> NothingAddedWarnings(const std::string& chipText,
             if (named[i] == path)
                 return;
         named.push_back(path);
-        warnings.push_back(ToHost(NothingAddedText(
-            Cp932ToUtf8(path), why, IsRelativePath(path.c_str()) ? here : std::string())));
+        const bool lookedInHere = why == LOAD_MISSING && IsRelativePath(path.c_str());
+        warnings.push_back(
+            ToHost(NothingAddedText(Cp932ToUtf8(path), why, lookedInHere ? here : std::string())));
     };
     // The lines as the plug-in reads them, with the engine's own reader.
     for (unsigned year : YearsRead(chipText, today)) {
