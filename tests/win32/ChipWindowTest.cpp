@@ -6,19 +6,30 @@
 
 #include <gtest/gtest.h>
 
+namespace {
+std::string WindowCommand(const std::string& chipFile) {
+    return "\"" + BinPath("koyomihost.exe") + "\" --window \"" + BinPath("Koyomiru.dxl") + "\" " +
+           chipFile;
+}
+
+// The first window of the class within ten seconds, or null.
+HWND WaitForClass(const char* windowClass) {
+    HWND window = nullptr;
+    for (int i = 0; i < 200 && !window; ++i) {
+        Sleep(50);
+        window = FindWindowA(windowClass, nullptr);
+    }
+    return window;
+}
+} // namespace
+
 TEST(ChipWindow, ShowsThePluginsTextAndCloses) {
     const std::string dir = FreshDir("window");
     WriteBytes(dir + "/a.kmb", KmbBytes({EveryDay("燃えるごみの日"), EveryDay("給料日")}));
     WriteBytes(dir + "/chip.txt", dir + "/a.kmb");
-    const std::string cmd = "\"" + BinPath("koyomihost.exe") + "\" --window \"" +
-                            BinPath("Koyomiru.dxl") + "\" " + dir + "/chip.txt";
-    const CProgram host(cmd);
+    const CProgram host(WindowCommand(dir + "/chip.txt"));
     ASSERT_TRUE(host.Started());
-    HWND window = nullptr;
-    for (int i = 0; i < 200 && !window; ++i) {
-        Sleep(50);
-        window = FindWindowA(CHIP_WINDOW_CLASS, nullptr);
-    }
+    HWND window = WaitForClass(CHIP_WINDOW_CLASS);
     ASSERT_NE(window, nullptr);
     Sleep(500);
     EXPECT_TRUE(SaveScreenshot(window, "chip_window"));
@@ -69,25 +80,16 @@ TEST(ChipWindow, UpdateReadsTheChangedChipFile) {
     WriteBytes(dir + "/a.kmb", KmbBytes({EveryDay("燃えるごみの日")}));
     WriteBytes(dir + "/b.kmb", KmbBytes({EveryDay("給料日")}));
     WriteBytes(dir + "/chip.txt", dir + "/a.kmb");
-    const CProgram host("\"" + BinPath("koyomihost.exe") + "\" --window \"" +
-                        BinPath("Koyomiru.dxl") + "\" " + dir + "/chip.txt");
+    const CProgram host(WindowCommand(dir + "/chip.txt"));
     ASSERT_TRUE(host.Started());
-    HWND window = nullptr;
-    for (int i = 0; i < 200 && !window; ++i) {
-        Sleep(50);
-        window = FindWindowA(CHIP_WINDOW_CLASS, nullptr);
-    }
+    HWND window = WaitForClass(CHIP_WINDOW_CLASS);
     ASSERT_NE(window, nullptr);
     EXPECT_NE(WaitShown(window, "燃えるごみの日").find("燃えるごみの日"), std::string::npos);
 
     WriteBytes(dir + "/chip.txt",
                "\xEF\xBB\xBF" + Cp932ToUtf8(dir + "/b.kmb\r\n" + dir + "/無い.kmb\r\n"));
     PostMessageA(window, WM_RBUTTONUP, 0, MAKELPARAM(30, 30));
-    HWND menu = nullptr;
-    for (int i = 0; i < 100 && !menu; ++i) {
-        Sleep(50);
-        menu = FindWindowA("#32768", nullptr);
-    }
+    HWND menu = WaitForClass("#32768");
     ASSERT_NE(menu, nullptr);
     for (WPARAM key : {VK_DOWN, VK_DOWN, VK_RETURN}) { // 更新, the second item
         PostMessageA(menu, WM_KEYDOWN, key, 0);
