@@ -89,6 +89,13 @@ std::string LoadFailureText(LoadFailure why) {
     }
 }
 
+std::string OpenFailureText(OpenFailure why) {
+    return Msg(why == OPEN_MISSING       ? MSG_NO_SUCH_FILE
+               : why == OPEN_NOT_REGULAR ? MSG_NOT_REGULAR
+               : why == OPEN_NO_MEMORY   ? MSG_OUT_OF_MEMORY
+                                         : MSG_ACCESS_DENIED);
+}
+
 std::string NothingAddedText(const std::string& path, LoadFailure why, const std::string& folder) {
     const std::string reason = folder.empty()              ? LoadFailureText(why)
                                : why == LOAD_MISSING       ? Msg(MSG_NOT_IN_FOLDER, {folder})

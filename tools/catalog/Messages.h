@@ -5,6 +5,7 @@
 #pragma once
 
 #include "data/KmdEntryFile.h"
+#include "platform/Files.h"
 
 #include <initializer_list>
 #include <string>
@@ -35,6 +36,8 @@ std::string Msg(MessageId id, const std::vector<std::string>& args);
 
 // Why a named file added nothing, in words ("no such file").
 std::string LoadFailureText(LoadFailure why);
+// Why a file could not be read, in words.
+std::string OpenFailureText(OpenFailure why);
 // "PATH: why; it adds nothing" for a chip line that added nothing, all UTF-8. For a line read
 // relative to a folder (`folder` non-empty) a missing file, or a path too long with the
 // folder, says which.

@@ -35,11 +35,7 @@ bool ReadChipFile(const std::string& path, std::string& chip, std::string& folde
     ChipFileText file;
     OpenFailure why = OPEN_OK;
     if (!::ReadChipFile(path.c_str(), file, why)) {
-        const MessageId reason = why == OPEN_MISSING       ? MSG_NO_SUCH_FILE
-                                 : why == OPEN_NOT_REGULAR ? MSG_NOT_REGULAR
-                                 : why == OPEN_NO_MEMORY   ? MSG_OUT_OF_MEMORY
-                                                           : MSG_ACCESS_DENIED;
-        Tell("koyomi: " + Msg(MSG_CHIP_UNREADABLE, {SystemToUtf8(path), Msg(reason)}));
+        Tell("koyomi: " + Msg(MSG_CHIP_UNREADABLE, {SystemToUtf8(path), OpenFailureText(why)}));
         return false;
     }
     chip.swap(file.text);

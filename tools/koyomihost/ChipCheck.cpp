@@ -51,19 +51,17 @@ std::vector<unsigned> YearsRead(const std::string& chipText, const SYSTEMTIME& t
 }
 } // namespace
 
-namespace {
-std::string ToHost(const std::string& utf8) {
+std::string HostBytes(const std::string& utf8) {
     std::string cp932;
     Utf8ToCp932(utf8.data(), utf8.size(), cp932);
     return cp932;
 }
-} // namespace
 
 std::string Say(MessageId id, std::initializer_list<std::string> args) {
     std::vector<std::string> utf8;
     for (const std::string& a : args)
         utf8.push_back(Cp932ToUtf8(a));
-    return ToHost(Msg(id, utf8));
+    return HostBytes(Msg(id, utf8));
 }
 
 void HostPut(DWORD which, const std::string& bytes) {
@@ -101,8 +99,8 @@ std::vector<std::string> NothingAddedWarnings(const std::string& chipText,
                 return;
         named.push_back(path);
         const bool lookedInHere = why == LOAD_MISSING && IsRelativePath(path.c_str());
-        warnings.push_back(
-            ToHost(NothingAddedText(Cp932ToUtf8(path), why, lookedInHere ? here : std::string())));
+        warnings.push_back(HostBytes(
+            NothingAddedText(Cp932ToUtf8(path), why, lookedInHere ? here : std::string())));
     };
     // The lines as the plug-in reads them, with the engine's own reader.
     for (unsigned year : YearsRead(chipText, today)) {

@@ -11,6 +11,8 @@
 #include <string>
 #include <vector>
 
+// UTF-8 as the host's code page 932 bytes.
+std::string HostBytes(const std::string& utf8);
 // A message of the catalog as code page 932, the host's bytes; the arguments are code page 932
 // too (paths as the system names them).
 std::string Say(MessageId id, std::initializer_list<std::string> args = {});

@@ -9,11 +9,7 @@ bool CChipSource::Read(std::string& error) {
     ChipFileText read;
     OpenFailure why = OPEN_OK;
     if (!ReadChipFile(path.c_str(), read, why)) {
-        const MessageId reason = why == OPEN_MISSING       ? MSG_NO_SUCH_FILE
-                                 : why == OPEN_NOT_REGULAR ? MSG_NOT_REGULAR
-                                 : why == OPEN_NO_MEMORY   ? MSG_OUT_OF_MEMORY
-                                                           : MSG_ACCESS_DENIED;
-        error = Say(MSG_CHIP_UNREADABLE, {path, Say(reason)});
+        error = Say(MSG_CHIP_UNREADABLE, {path, HostBytes(OpenFailureText(why))});
         return false;
     }
     file = std::move(read);
