@@ -5,9 +5,19 @@ void CFileWatch::Remember(const std::string& file, const CFileStamp& at) {
     stamp = at;
 }
 
-bool CFileWatch::ChangedByOthers(const std::string& file) const {
+bool CFileWatch::Watches(const std::string& file, CFileStamp& now) const {
     if (path.empty() || !SameFilePath(path, file))
         return false;
-    const CFileStamp now = StampOf(file.c_str());
-    return now.exists && now != stamp;
+    now = StampOf(file.c_str());
+    return now.exists;
+}
+
+bool CFileWatch::ChangedByOthers(const std::string& file) const {
+    CFileStamp now;
+    return Watches(file, now) && now != stamp;
+}
+
+bool CFileWatch::Unchanged(const std::string& file) const {
+    CFileStamp now;
+    return Watches(file, now) && now == stamp;
 }

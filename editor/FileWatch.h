@@ -14,8 +14,13 @@ public:
     // True when path names the remembered file and the file there is no longer the one
     // remembered. A file deleted meanwhile holds nothing to lose: false.
     bool ChangedByOthers(const std::string& path) const;
+    // True when path names the remembered file and the file there is still the one remembered.
+    bool Unchanged(const std::string& path) const;
 
 private:
+    // The file at `file` now, when it is the one remembered; false otherwise.
+    bool Watches(const std::string& file, CFileStamp& now) const;
+
     std::string path;
     CFileStamp stamp;
 };

@@ -89,6 +89,9 @@ void CMainDialog::OnCommand(int id) {
     case IDM_REDO:
         Redo();
         break;
+    case IDM_SAVE_IN_PLACE:
+        SaveInPlace();
+        break;
     default:
         break;
     }

@@ -35,7 +35,13 @@ public:
 
     // File commands.
     void Open();
+    // A file named from outside the window (the command line, a drop): opened as the open
+    // command opens the file chosen, after the same question when changes would be lost.
+    void OpenPath(const std::string& path, const std::string& fileName);
     void Save();
+    // Ctrl+S: the binary file read or saved last is written again where it is, without a
+    // dialog; with none (a new list, a legacy import) the save dialog asks as 保存 does.
+    void SaveInPlace();
     // The save to a chosen path, for every way of saving: a file another program changed
     // since it was opened or saved here is overwritten only when the user agrees. True when
     // the file was written.
@@ -70,6 +76,7 @@ public:
     bool IsModified() const { return modified; }
     int CurrentIndex() const { return currentIndex; }
     const std::string& FileName() const { return fileName; }
+    const std::string& InPlacePath() const { return inPlacePath; }
     int LastFound() const { return lastFound; }
     CFindDialog* FindDialog() const { return findDialog; }
     const CUndoHistory& History() const { return history; }
@@ -82,6 +89,10 @@ private:
     bool CheckPosition(const char* several, const char* none);
     void MoveTo(int to);
     void ShowClipFailure(ClipResult result);
+    // Before an open: true when nothing unsaved would be lost or the user lets it go; false
+    // after the notice that the open is called off.
+    bool MayDiscard();
+    void ReadFile(const std::string& path, const std::string& name);
     std::string ProposedSaveName() const;
     bool Matches(int index) const;
     void ShowHit(int index);
@@ -100,7 +111,8 @@ private:
     bool modified = false;
     int currentIndex = -1;
     std::string fileName;
-    CFileWatch watch; // the file last opened or saved
+    std::string inPlacePath; // where Ctrl+S writes; empty: nowhere yet
+    CFileWatch watch;        // the file last opened or saved
     CFindDialog* findDialog = nullptr;
     int lastFound = -1;
     CUndoHistory history;

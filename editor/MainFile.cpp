@@ -6,38 +6,44 @@
 #include <cstdio>
 #include <cstring>
 
+bool CMainDialog::MayDiscard() {
+    if (!modified || view.Message("表示中のデータは変更されています。\n破棄してもよろしいですか？",
+                                  MK_QUESTION) == ANSWER_YES)
+        return true;
+    view.Message("読込を中止します。", MK_NOTICE);
+    return false;
+}
+
 void CMainDialog::Open() {
     view.EnableButton(IDC_OPEN, false);
-    if (modified && view.Message("表示中のデータは変更されています。\n破棄してもよろしいですか？",
-                                 MK_QUESTION) != ANSWER_YES) {
-        view.Message("読込を中止します。", MK_NOTICE);
-        view.EnableButton(IDC_OPEN, true);
-        return;
-    }
     std::string path, name;
-    if (!view.AskOpenPath(path, name)) {
-        view.EnableButton(IDC_OPEN, true);
-        return;
-    }
-    fileName = name;
+    if (MayDiscard() && view.AskOpenPath(path, name))
+        ReadFile(path, name);
+    view.EnableButton(IDC_OPEN, true);
+}
 
+void CMainDialog::OpenPath(const std::string& path, const std::string& name) {
+    if (MayDiscard())
+        ReadFile(path, name);
+}
+
+void CMainDialog::ReadFile(const std::string& path, const std::string& name) {
+    fileName = name;
     // Taken before the read: a change in between shows at the save rather than going unseen.
     const CFileStamp read = StampOf(path.c_str());
     bool legacy = false;
-    const bool ok = OpenDataFile(dataFile, path.c_str(), &legacy);
-    if (ok) {
-        history.Clear(); // what came before the file cannot be undone into it
-        watch.Remember(path, read);
-        SetModified(false);
-        RefillList();
-        currentIndex = -1;
-        view.SetPathText(path);
-    } else {
+    if (!OpenDataFile(dataFile, path.c_str(), &legacy)) {
         view.Message("ファイルの読込に失敗しました。\n", MK_STOP);
-    }
-    view.EnableButton(IDC_OPEN, true);
-    if (!ok)
         return;
+    }
+    history.Clear(); // what came before the file cannot be undone into it
+    watch.Remember(path, read);
+    // A legacy file is no place to write the binary format back to.
+    inPlacePath = legacy ? std::string() : path;
+    SetModified(false);
+    RefillList();
+    currentIndex = -1;
+    view.SetPathText(path);
     view.EnableButton(IDC_ADD, true);
     EnableFileButtons(true);
 
@@ -68,6 +74,18 @@ std::string CMainDialog::ProposedSaveName() const {
     return fileName;
 }
 
+void CMainDialog::SaveInPlace() {
+    if (inPlacePath.empty()) {
+        Save();
+        return;
+    }
+    // The file already holds the list: writing it again would only make the backup a copy
+    // of it, and the generation before would be lost.
+    if (!modified && watch.Unchanged(inPlacePath))
+        return;
+    SaveTo(inPlacePath);
+}
+
 void CMainDialog::Save() {
     view.EnableButton(IDC_SAVE, false);
     std::string path;
@@ -89,6 +107,7 @@ bool CMainDialog::SaveTo(const std::string& path) {
         return false;
     }
     watch.Remember(path, written);
+    inPlacePath = path;
     SetModified(false);
     view.SetPathText(path);
     return true;

@@ -12,10 +12,12 @@
 #define IDR_ACCELERATORS 133
 #define IDD_FIND 134
 
-// The system menu's items: About, and undo and redo (also Ctrl+Z and Ctrl+Y).
+// The system menu's items: About, undo and redo (also Ctrl+Z and Ctrl+Y), and the save in
+// place (also Ctrl+S).
 #define IDM_ABOUTBOX 0x0010
 #define IDM_UNDO 0x0020
 #define IDM_REDO 0x0030
+#define IDM_SAVE_IN_PLACE 0x0040
 
 // Main window.
 #define IDC_ENTRY_LIST 1000

@@ -71,6 +71,12 @@ protected:
                 SendDlgItemMessageA(window, combo, CB_ADDSTRING, 0,
                                     reinterpret_cast<LPARAM>(item.c_str()));
         AddPreviewTip();
+        // The number boxes are 13 units wide: inside the font's margins the first of two
+        // digits typed scrolled out of sight. Without margins two digits and the caret fit.
+        for (int id : {IDC_MONTH, IDC_DAY, IDC_PERIOD_START_MONTH, IDC_PERIOD_START_DAY,
+                       IDC_PERIOD_END_MONTH, IDC_PERIOD_END_DAY})
+            SendDlgItemMessageA(window, id, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN,
+                                MAKELONG(0, 0));
         logic.Initialise();
         return TRUE;
     }

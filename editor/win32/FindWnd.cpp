@@ -36,6 +36,10 @@ bool CFindWindow::OnCommand(int, int id, HWND) {
     case IDC_PASTE:
     case IDM_REDO:
         return true; // the accelerators the search dialog takes and ignores
+    case IDM_SAVE_IN_PLACE:
+        // Ctrl+S saves the list whichever of its windows has the keys.
+        PostMessageA(mainWindow, WM_SYSCOMMAND, IDM_SAVE_IN_PLACE, 0);
+        return true;
     case IDM_UNDO:
         // Ctrl+Z here takes back the typing, not a step of the list.
         SendDlgItemMessageA(window, IDC_FIND_TEXT, EM_UNDO, 0, 0);

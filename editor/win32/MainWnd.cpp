@@ -19,6 +19,9 @@
 
 namespace {
 const char kClipboardFormat[] = "KMB_DATA";
+// Posted at initialisation: the start's file is opened once the window shows, so that a
+// failure's message has its owner on the screen.
+const UINT WM_OPEN_START = WM_APP + 1;
 
 // Alignment and width in pixels of the thirteen list columns.
 const struct {
@@ -101,6 +104,9 @@ BOOL CMainWindow::OnInit() {
     SendMessageA(list, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT, LVS_EX_FULLROWSELECT);
     InsertColumns();
     logic.OnInit();
+    DragAcceptFiles(window, TRUE);
+    if (!startPath.empty())
+        PostMessageA(window, WM_OPEN_START, 0, 0);
     return TRUE;
 }
 
@@ -108,6 +114,8 @@ void CMainWindow::AddMenuItems() {
     HMENU menu = GetSystemMenu(window, FALSE);
     if (!menu)
         return;
+    AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
+    AppendMenuA(menu, MF_STRING, IDM_SAVE_IN_PLACE, "上書き保存\tCtrl+S");
     // Greyed until there is a step; the logic keeps them in step from then on.
     AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
     AppendMenuA(menu, MF_STRING | MF_GRAYED, IDM_UNDO, "元に戻す\tCtrl+Z");
@@ -214,11 +222,12 @@ bool CMainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR&
         result = TRUE;
         return true;
     case WM_SYSCOMMAND:
-        // Ctrl+Z and Ctrl+Y come this way too: their accelerators name the menu's items.
+        // Ctrl+S, Ctrl+Z and Ctrl+Y come this way too: their accelerators name the menu's items.
         switch (wParam & 0xFFF0) {
         case IDM_ABOUTBOX:
         case IDM_UNDO:
         case IDM_REDO:
+        case IDM_SAVE_IN_PLACE:
             logic.OnCommand(static_cast<int>(wParam & 0xFFF0));
             result = TRUE;
             return true;
@@ -232,6 +241,16 @@ bool CMainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR&
         return true;
     case WM_QUERYDRAGICON:
         result = reinterpret_cast<INT_PTR>(bigIcon);
+        return true;
+    case WM_OPEN_START:
+        OpenNamed(startPath);
+        startPath.clear();
+        result = TRUE;
+        return true;
+    case WM_DROPFILES:
+        OpenDropped(reinterpret_cast<HDROP>(wParam));
+        SetWindowLongPtrA(window, DWLP_MSGRESULT, 0);
+        result = TRUE;
         return true;
     case WM_FIND_CLOSE:
     case WM_FIND_DOWN:
@@ -256,6 +275,26 @@ void CMainWindow::Close() {
     if (logic.FindDialog())
         logic.CloseFind();
     End(IDCANCEL);
+}
+
+void CMainWindow::OpenNamed(const std::string& path) {
+    char full[MAX_PATH] = {};
+    char* leaf = nullptr;
+    const DWORD length = GetFullPathNameA(path.c_str(), sizeof full, full, &leaf);
+    if (length == 0 || length >= sizeof full)
+        logic.OpenPath(path, std::string()); // too long to be read either: the read says so
+    else
+        logic.OpenPath(full, leaf ? leaf : "");
+}
+
+void CMainWindow::OpenDropped(HDROP drop) {
+    // Several files: the first; the editor holds one at a time.
+    char path[MAX_PATH] = {};
+    const UINT length = DragQueryFileA(drop, 0, path, sizeof path);
+    DragFinish(drop);
+    // While a dialog or box of this window waits for an answer, the drop is let go.
+    if (length > 0 && length < sizeof path && IsWindowEnabled(window))
+        OpenNamed(path);
 }
 
 void CMainWindow::PaintIconic() {
@@ -478,10 +517,11 @@ ClipResult CMainWindow::GetClipboard(std::vector<unsigned char>& block) {
     return ClipResultOf(GetClipboardBlock(window, kClipboardFormat, block));
 }
 
-INT_PTR RunMainWindow(HINSTANCE instance) {
+INT_PTR RunMainWindow(HINSTANCE instance, const std::string& startPath) {
     SetMessageCaption("KmbTool");
     INITCOMMONCONTROLSEX icc = {sizeof icc, ICC_LISTVIEW_CLASSES | ICC_DATE_CLASSES};
     InitCommonControlsEx(&icc);
     CMainWindow window;
+    window.OpenAtStart(startPath);
     return window.Run(instance);
 }

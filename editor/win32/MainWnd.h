@@ -7,6 +7,9 @@
 #include "winui/DialogBase.h"
 
 #include <commctrl.h>
+#include <shellapi.h>
+
+#include <string>
 
 #include <vector>
 
@@ -22,6 +25,8 @@ public:
     // The same window, modeless, for programs that drive it from their own loop (benchmarks).
     HWND CreateModeless(HINSTANCE instance);
     CMainDialog& Logic() { return logic; }
+    // A file to open once the window shows (empty: none), as the open command would.
+    void OpenAtStart(const std::string& path) { startPath = path; }
 
 protected:
     BOOL OnInit() override;
@@ -35,6 +40,9 @@ private:
     void InsertColumns();
     void Close();
     void PaintIconic();
+    // A path from outside the window, opened with the file-name part the open dialog gives.
+    void OpenNamed(const std::string& path);
+    void OpenDropped(HDROP drop);
     // LVN_GETDISPINFO: a row's column text, from the texts it was given.
     void ShowRowText(NMLVDISPINFOA& info);
 
@@ -73,6 +81,7 @@ private:
     HICON smallIcon = nullptr;
     KeyWindows keys;
     CFindWindow* findWindow = nullptr;
+    std::string startPath;
     int batchDepth = 0;
     // The row to get the focus when the batch ends (-1: none): the list view scrolls to every
     // row that gets the focus, which costs a screen's work per row.
@@ -82,5 +91,6 @@ private:
     CMainDialog logic;
 };
 
-// The program: the message caption, the main window run to its end. The window's result.
-INT_PTR RunMainWindow(HINSTANCE instance);
+// The program: the message caption, the main window run to its end with `startPath` opened
+// first (empty: none). The window's result.
+INT_PTR RunMainWindow(HINSTANCE instance, const std::string& startPath = std::string());

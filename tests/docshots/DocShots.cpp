@@ -20,9 +20,9 @@
 #include <vector>
 
 namespace {
-// The folder the native build made the examples in, and where a user would keep them.
+// The folder the native build made the examples in, and where the guide has the user keep them.
 std::string g_examples;
-const std::string kHome = "C:\\Koyomiru";
+const std::string kHome = "C:\\Koyomiru\\sample";
 // The chip shows this day rather than today, so that the pictures stay the same: a payday
 // that is also a day of 燃えるゴミ.
 const SYSTEMTIME kShownDate = MakeDate(2026, 12, 25);
@@ -34,6 +34,7 @@ bool EndsWith(const std::string& s, const std::string& tail) {
 // The data files and the chip text, copied to the user's folder: its path is what the
 // editor shows.
 void CopyExamples() {
+    CreateDirectoryA("C:\\Koyomiru", nullptr);
     CreateDirectoryA(kHome.c_str(), nullptr);
     for (const std::string& old : FilesIn(kHome))
         DeleteFileA(old.c_str());

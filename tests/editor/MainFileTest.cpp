@@ -311,3 +311,39 @@ TEST_F(EditorTest, SaveOverAFileChangedElsewhereAsksFirst) {
     EXPECT_TRUE(view.TakeMessages().empty());
     EXPECT_EQ(ReadBytes(path), ReadBytes(other));
 }
+
+// A file named from outside (a drop, the command line) opens as the open command's choice.
+// Ctrl+S writes the binary file read or saved last in place, its backup first, no dialog, and
+// nothing when nothing changed (the backup keeps the generation before); a new list or a
+// legacy import has no such place: the save dialog asks, and its choice is the place after.
+TEST_F(EditorTest, OpenPathOpensAndCtrlSSavesInPlace) {
+    dialog.OnCommand(IDM_SAVE_IN_PLACE);
+    const std::string first = WriteKmb("first.kmb", {Named("a"), Named("b")});
+    const std::string was = ReadBytes(first), legacy = dir + "/old.kmd";
+    dialog.OpenPath(first, "first.kmb");
+    dialog.OnCommand(IDM_SAVE_IN_PLACE);
+    EXPECT_FALSE(Exists(dir + "/first.bak"));
+    dialog.OnListClick(0);
+    dialog.OnCommand(IDC_MOVE_DOWN);
+    dialog.OnCommand(IDM_SAVE_IN_PLACE);
+    EXPECT_EQ(was, ReadBytes(dir + "/first.bak"));
+    dialog.OnCommand(IDC_MOVE_UP);
+
+    WriteBytes(legacy, "0\t0\t1\t0\t0\t0\t0\tA\n");
+    view.questionAnswers = {ANSWER_NO, ANSWER_YES};
+    for (const std::string& path : {legacy, legacy, dir + "/missing.kmb"})
+        dialog.OpenPath(path, "old.kmd");
+    EXPECT_EQ((std::vector<std::string>{kDiscard, "読込を中止します。", kDiscard, kReadFailed}),
+              view.TakeMessages());
+    EXPECT_EQ(legacy, view.pathText);
+    EXPECT_EQ("", view.modifiedText);
+    EXPECT_FALSE(view.menuItems[IDM_UNDO]);
+    ExpectRowsMatch();
+    view.saveAnswers = {dir + "/old.kmb"};
+    for (int i = 0; i < 2; ++i) {
+        dialog.SetModified(true);
+        dialog.OnCommand(IDM_SAVE_IN_PLACE);
+    }
+    EXPECT_EQ((std::vector<std::string>{"", "old.kmb"}), view.proposedNames);
+    EXPECT_TRUE(Exists(dir + "/old.bak")); // the second save wrote over the first
+}

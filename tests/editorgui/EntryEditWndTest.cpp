@@ -347,3 +347,29 @@ TEST_F(EntryEditWnd, PreviewLineShowsTheNextDaysOfTheValuesLive) {
               }),
               lines);
 }
+
+// Two digits typed into a month or day box stay in sight: the boxes are 13 units wide, and
+// within the font's margins the first digit scrolled out of view as the second came.
+TEST_F(EntryEditWnd, TwoTypedDigitsShowInEveryNumberBox) {
+    std::string hidden;
+    CDialogDriver driver;
+    driver.On(CAPTION, [&](HWND w) {
+        for (int id : {IDC_MONTH, IDC_DAY, 1028, 1029, 1030, 1031}) {
+            if (id == 1028)
+                DoInWindow(w, Select(IDC_TYPE, 8)); // 期間指定, for the period's boxes
+            const std::string digits = id == IDC_MONTH || id == 1028 || id == 1030 ? "12" : "31";
+            DoInWindow(w, Char(id, digits[0]));
+            DoInWindow(w, Char(id, digits[1]));
+            RECT r = {};
+            SendDlgItemMessageA(w, id, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&r));
+            const int x = static_cast<short>(SendDlgItemMessageA(w, id, EM_POSFROMCHAR, 0, 0));
+            if (ItemText(w, id) != digits || x < r.left || x >= r.right)
+                hidden += std::to_string(id) + " ";
+        }
+        PostMessageA(w, WM_COMMAND, IDCANCEL, 0);
+    });
+    CKmdDate entry;
+    EXPECT_FALSE(RunEntryEdit(nullptr, entry));
+    ASSERT_TRUE(driver.AllDone() && !driver.TimedOut());
+    EXPECT_EQ("", hidden);
+}

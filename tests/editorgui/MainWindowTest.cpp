@@ -1,6 +1,7 @@
 // The real main window in this process: its template, open, save and close through the real
 // file dialogs and message boxes, the About box, and the keys.
 #include "EditorGuiUtil.h"
+#include "EntryUtil.h"
 #include "TestUtil.h"
 #include "calendar/KmdDataFile.h"
 #include "data/RowText.h"
@@ -8,6 +9,7 @@
 
 #include <commctrl.h>
 #include <gtest/gtest.h>
+#include <shlobj.h>
 
 namespace {
 const char kDiscard[] = "表示中のデータは変更されています。\n破棄してもよろしいですか？";
@@ -365,4 +367,42 @@ TEST_F(EditorWindow, SavesAfterAFailedSaveAndKeepsTheKeyboardAfterClearingAll) {
               (std::vector<std::string>{dir + "\\after.bak", dir + "\\after.kmb",
                                         dir + "\\first.kmb", dir + "\\holidays-2027.kmd"}));
     EXPECT_EQ(focus, list);
+}
+
+namespace {
+// Files dropped on the window as the shell posts them: the names each ended by a NUL, and a NUL.
+void DropFiles(HWND main, const std::string& names) {
+    HGLOBAL memory = GlobalAlloc(GHND, sizeof(DROPFILES) + names.size() + 2); // zeroed
+    char* at = static_cast<char*>(GlobalLock(memory));
+    reinterpret_cast<DROPFILES*>(at)->pFiles = sizeof(DROPFILES);
+    memcpy(at + sizeof(DROPFILES), names.data(), names.size());
+    GlobalUnlock(memory);
+    PostMessageA(main, WM_DROPFILES, reinterpret_cast<WPARAM>(memory), 0);
+}
+} // namespace
+
+// The first of the files dropped on the window opens; Ctrl+S (the system menu's 上書き保存)
+// writes it in place with its backup and no dialog, and the window closes without a question.
+TEST_F(EditorWindow, DroppedFilesOpenAndCtrlSSavesInPlace) {
+    const std::vector<CKmdDate> entries = {RawEntry(0, 1, 0, 0, 0, "Ａ"), RawEntry(0, 2, 0, 0, 0)};
+    WriteEntries(dir + "/drop.kmb", entries);
+    const std::string was = ReadBytes(dir + "/drop.kmb");
+    char item[64] = {};
+    CEditorScript script;
+    script.OnMain([&](HWND main) {
+        GetMenuStringA(GetSystemMenu(main, FALSE), IDM_SAVE_IN_PLACE, item, 64, MF_BYCOMMAND);
+        DropFiles(main, full + "drop.kmb" + '\0' + full + "holidays-2027.kmd");
+    });
+    script.OnMain([&](HWND main) {
+        ClickRow(main, 0);
+        Press(main, IDC_MOVE_DOWN);
+    });
+    script.Key([] { return GetDlgItem(FindMainWindow(), IDC_ENTRY_LIST); }, 'S', true);
+    script.OnMain([](HWND main) { PostMessageA(main, WM_CLOSE, 0, 0); });
+    script.Run();
+    EXPECT_TRUE(script.AllDone());
+    EXPECT_FALSE(script.TimedOut());
+    EXPECT_STREQ(item, "上書き保存\tCtrl+S");
+    EXPECT_EQ(ReadBytes(dir + "/drop.bak"), was);
+    EXPECT_EQ(ExpectedRows(dir + "/drop.kmb", false), Rendered({entries[1], entries[0]}));
 }

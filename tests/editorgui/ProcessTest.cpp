@@ -1,4 +1,4 @@
-// The real KmbTool.exe: started as a program, two at once, each with its own file; rows
+// The real KmbTool.exe: started as a program, two at once, one with a file to open; rows
 // copied in one editor and pasted into another.
 #include "EditorGuiUtil.h"
 #include "EntryUtil.h"
@@ -18,8 +18,13 @@ TEST(KmbToolProgram, TwoEditorsRunSideBySide) {
     const std::string kmb = std::string("\x00\x00\x02\x00\x02\x00\x00\x00", 8) +
                             std::string("\x10\x01\x00\x00\x00\x00\x04\x00", 8) + "元日" +
                             std::string("\x1C\x01\x1F\x00\x08\x00\x04\x00", 8) + "毎日";
-    WriteBytes(dir + "/two.kmb", kmb);
-    const CProgram first(BinPath("KmbTool.exe")), second(BinPath("KmbTool.exe"));
+    MakeDir(dir + "/予定 表");
+    WriteBytes(dir + "/予定 表/ソ.kmb", kmb);
+    // The second is started as the shell starts a program for a double-click: the file quoted,
+    // with Japanese and a space (表 and ソ end in 0x5C), relative to the folder it starts in.
+    const CProgram first(BinPath("KmbTool.exe")),
+        second("\"" + BinPath("KmbTool.exe") + "\" \"予定 表\\ソ.kmb\" other.kmb",
+               WorkDir() + "tmp_program");
     const CProgram* editor[2] = {&first, &second};
     HWND main[2] = {};
     for (int i = 0; i < 2; ++i) {
@@ -28,22 +33,23 @@ TEST(KmbToolProgram, TwoEditorsRunSideBySide) {
         ASSERT_NE(main[i], nullptr);
     }
     EXPECT_NE(main[0], main[1]);
-    // The first opens a file through its open dialog; the second keeps its empty list.
+    // The first opens the file through its open dialog.
+    EXPECT_EQ(RowCount(main[0]), 0);
     PostMessageA(main[0], WM_COMMAND, IDC_OPEN, 0);
     HWND open = WaitForWindow(first.Id(), nullptr);
     ASSERT_NE(open, nullptr);
-    const std::string path = WorkDir() + "tmp_program\\two.kmb";
+    const std::string path = WorkDir() + "tmp_program\\予定 表\\ソ.kmb";
     SendDlgItemMessageA(open, 0x47C, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path.c_str()));
     PostMessageA(open, WM_COMMAND, IDOK, 0);
     for (int i = 0; i < 100 && RowCount(main[0]) != 2; ++i)
         Sleep(50);
     EXPECT_EQ(RowCount(main[0]), 2);
-    EXPECT_EQ(RowCount(main[1]), 0);
+    EXPECT_EQ(RowCount(main[1]), 2);
     char text[MAX_PATH] = {};
     GetDlgItemTextA(main[0], IDC_PATH, text, sizeof text);
     EXPECT_EQ(std::string(text), path);
     GetDlgItemTextA(main[1], IDC_PATH, text, sizeof text);
-    EXPECT_EQ(std::string(text), "新規ファイル");
+    EXPECT_EQ(std::string(text), path);
     // Nothing modified: each closes at once and its program ends.
     for (int i = 1; i >= 0; --i) {
         PostMessageA(main[i], WM_CLOSE, 0, 0);

@@ -33,6 +33,14 @@ if iconv -f CP932 -t UTF-8 "$top/guide.txt" >/dev/null 2>&1; then
 else
     fail "guide.txt is not code page 932"
 fi
+# Every chapter the guide cites is there: a heading of the text, an id the page's links reach.
+guide=$(iconv -f CP932 -t UTF-8 "$top/guide.txt" 2>/dev/null | tr -d '\r')
+for n in $(printf '%s\n' "$guide" | grep -o '[0-9][0-9]*章' | sed 's/章$//' | sort -u); do
+    printf '%s\n' "$guide" | grep -q "^## $n\. " || fail "guide.txt cites chapter $n, which it lacks"
+done
+for id in $(grep -o 'href="#[^"]*"' "$top/guide.html" | sed 's/^href="#//;s/"$//' | sort -u); do
+    grep -q "id=\"$id\"" "$top/guide.html" || fail "guide.html links to #$id, which it lacks"
+done
 
 # Only Windows' own DLLs: nothing else ships beside the programs.
 system_dlls=" kernel32.dll user32.dll gdi32.dll comctl32.dll comdlg32.dll shell32.dll advapi32.dll msvcrt.dll ole32.dll "
