@@ -3,12 +3,32 @@
 #include "calendar/Calendar.h"
 #include "calendar/DayText.h"
 #include "calendar/KmdDataFile.h"
+#include "data/ChipFile.h"
 
 #include <cstdio>
 #include <cstring>
 #include <vector>
 
 namespace {
+// A chip file's text ends before any NUL and a mark is told; a whole reading writes the file's
+// bytes back, and a line appended to it (as the host's helper appends one) is written in the
+// file's encoding and reads back as the text with that line.
+bool ChipFileHolds(const unsigned char* data, std::size_t size, bool cp932Names) {
+    const ChipFileText read = ChipTextOfBytes(data, size, cp932Names);
+    const std::string file(reinterpret_cast<const char*>(data), size);
+    if (read.text.find('\0') != std::string::npos ||
+        (read.encoding == CHIP_UTF8_BOM) != (file.compare(0, 3, "\xEF\xBB\xBF") == 0))
+        return false;
+    if (!read.whole)
+        return true; // never written back
+    const std::string added = read.text + "\r\nadded.kmb";
+    const std::string bytes = ChipFileBytes(added, read.encoding, cp932Names);
+    const ChipFileText again = ChipTextOfBytes(reinterpret_cast<const unsigned char*>(bytes.data()),
+                                               bytes.size(), cp932Names);
+    return ChipFileBytes(read.text, read.encoding, cp932Names) == file && again.text == added &&
+           again.encoding == read.encoding;
+}
+
 bool Store(const std::string& path, const unsigned char* data, std::size_t size) {
     std::FILE* f = std::fopen(path.c_str(), "wb");
     if (!f)
@@ -146,7 +166,8 @@ bool FuzzImportInput(const unsigned char* data, std::size_t size) {
     CKmdDataFile again;
     return again.ImportTextBytes(data, size) && again.GetCount() == file.GetCount() &&
            SameEntries(again, 0, file, 0, file.GetCount()) &&
-           again.GetImportStopLine() == file.GetImportStopLine();
+           again.GetImportStopLine() == file.GetImportStopLine() &&
+           ChipFileHolds(data, size, true) && ChipFileHolds(data, size, false);
 }
 
 namespace {

@@ -12,20 +12,18 @@ namespace {
 bool Load(CKmdDataFile& file, const std::string& path) {
     bool imported = false;
     if (!LoadLikeEditor(file, path, &imported)) {
-        Tell(Cp932ToUtf8("ファイルの読込に失敗しました。"));
+        Tell(Msg(MSG_LOAD_FAILED));
         Tell("koyomi: " + SystemToUtf8(path) + ": " + LoadFailureText(file.GetLoadFailure()));
         return false;
     }
     if (imported && file.GetImportStopLine() != 0) {
-        const std::string where = "koyomi: " + SystemToUtf8(path) + ": import stopped ";
         const std::string line = std::to_string(file.GetImportStopLine());
         if (file.GetImportStopOffset() == 0)
-            Tell(where + "at line " + line +
-                 "; that line and the lines after it were not imported");
+            Tell("koyomi: " + Msg(MSG_IMPORT_STOPPED_AT, {SystemToUtf8(path), line}));
         else
-            Tell(where + "in line " + line + " after its first " +
-                 std::to_string(file.GetImportStopOffset()) +
-                 " bytes; the rest of that line and the lines after it were not imported");
+            Tell("koyomi: " +
+                 Msg(MSG_IMPORT_STOPPED_IN,
+                     {SystemToUtf8(path), line, std::to_string(file.GetImportStopOffset())}));
     }
     if (file.GetRecordsWhole() < file.GetRecordsPromised())
         WarnCut({path, file.GetRecordsPromised(), static_cast<std::uint32_t>(file.GetCount())});
@@ -35,7 +33,7 @@ bool Load(CKmdDataFile& file, const std::string& path) {
 bool OneArgument(int argc, const char* command) {
     if (argc == 1)
         return true;
-    Tell(std::string("koyomi ") + command + ": expected one PATH");
+    Tell(std::string("koyomi ") + command + ": " + Msg(MSG_EXPECTED_ONE_PATH));
     PrintUsage(false);
     return false;
 }
@@ -83,7 +81,7 @@ int RunList(int argc, char** argv) {
 
 int RunConvert(int argc, char** argv) {
     if (argc != 2) {
-        Tell("koyomi convert: expected IN and OUT");
+        Tell("koyomi convert: " + Msg(MSG_EXPECTED_IN_OUT));
         PrintUsage(false);
         return EXIT_USAGE;
     }
