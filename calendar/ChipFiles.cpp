@@ -134,15 +134,19 @@ bool CChipFiles::LoadAndWalk(const char* chipText, unsigned pathYear, unsigned h
         if (std::strcmp(line, kThrowLine) == 0)
             throw std::length_error("test seam");
 #endif
+        const std::string opened =
+            folder.empty() || !IsRelativePath(line) ? std::string(line) : folder + line;
         CKmbFileWalk walk(buffer);
         LoadFailure why = LOAD_OK;
-        if (!walk.Open(line, why)) {
+        if (opened.size() >= MEMO_LINE_SIZE)
+            why = LOAD_PATH_TOO_LONG;
+        if (why != LOAD_OK || !walk.Open(opened.c_str(), why)) {
             if (skipped)
                 skipped->push_back({line, why});
             continue;
         }
         const unsigned file = static_cast<unsigned>(files.size());
-        files.push_back({line, notice});
+        files.push_back({line, opened, notice});
         const AskedDates asked(dates, minNotice, count, notice);
         memo.Clear();
         KmbRecordBytes r{};
@@ -194,7 +198,7 @@ bool CChipFiles::Walk(const SYSTEMTIME* dates, const unsigned* minNotice, unsign
         CKmbFileWalk walk(buffer);
         LoadFailure why;
         // A file gone since it was loaded adds nothing more.
-        if (asked.n == 0 || !walk.Open(files[i].path.c_str(), why))
+        if (asked.n == 0 || !walk.Open(files[i].opened.c_str(), why))
             continue;
         for (unsigned record = 0; walk.Next(r); ++record) {
             if (i == stopFile && record == stopRecord)

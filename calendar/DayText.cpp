@@ -91,8 +91,9 @@ private:
     std::size_t start[1 + MAX_NOTICE_DAYS] = {}, marked[1 + MAX_NOTICE_DAYS] = {};
 };
 
-bool BuildText(const char* chipText, const SYSTEMTIME& date, std::vector<SkippedFile>* skipped,
-               std::vector<CutFile>* cut, bool& readAny, std::string& text) {
+bool BuildText(const char* chipText, const SYSTEMTIME& date, const char* folder,
+               std::vector<SkippedFile>* skipped, std::vector<CutFile>* cut, bool& readAny,
+               std::string& text) {
     char work[MEMO_WORK_SIZE];
     // The date comes from outside and its weekday is trusted; one out of range is recomputed
     // rather than read past the table.
@@ -129,7 +130,7 @@ bool BuildText(const char* chipText, const SYSTEMTIME& date, std::vector<Skipped
         unsigned last = first + 1;
         while (last < count && dates[last].wYear == year && year == holidayYear)
             ++last;
-        CChipFiles files;
+        CChipFiles files(folder ? folder : "");
         std::vector<SkippedFile> yearSkipped;
         std::vector<CutFile> yearCut;
         parts.Walking(ahead + first);
@@ -145,23 +146,23 @@ bool BuildText(const char* chipText, const SYSTEMTIME& date, std::vector<Skipped
     return true;
 }
 
-bool BuildTextGuarded(const char* chipText, const SYSTEMTIME& date,
+bool BuildTextGuarded(const char* chipText, const SYSTEMTIME& date, const char* folder,
                       std::vector<SkippedFile>* skipped, std::vector<CutFile>* cut, bool& readAny,
                       std::string& text) {
     KOYOMI_GUARD_BEGIN
-    return BuildText(chipText, date, skipped, cut, readAny, text);
+    return BuildText(chipText, date, folder, skipped, cut, readAny, text);
     KOYOMI_GUARD_END(false)
 }
 } // namespace
 
 std::string MakeDayText(const char* chipText, const SYSTEMTIME& date,
-                        std::vector<SkippedFile>* skipped, std::vector<CutFile>* cut,
-                        bool* readAny) {
+                        std::vector<SkippedFile>* skipped, std::vector<CutFile>* cut, bool* readAny,
+                        const char* folder) {
     // A text that could not be built whole is no answer: the error text stands instead.
     std::string text;
     bool read = false;
-    const bool built =
-        chipText && chipText[0] && BuildTextGuarded(chipText, date, skipped, cut, read, text);
+    const bool built = chipText && chipText[0] &&
+                       BuildTextGuarded(chipText, date, folder, skipped, cut, read, text);
     if (readAny)
         *readAny = read;
     if (built)

@@ -11,6 +11,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 constexpr int MEMO_LINE_SIZE = 260;  // one path after placeholder replacement, with its NUL
@@ -41,10 +42,12 @@ constexpr unsigned MAX_NOTICE_DAYS = 31;
 // "%year%" and the holidays of that day's year, from all the chip's files. Each named file
 // that added nothing is also listed in *skipped, and each one cut short in *cut, in chip-text
 // order (a path once, however many years named it); *readAny tells whether any named file was
-// read at all. Never throws.
+// read at all. A relative line is read from `folder` (FolderOf a chip file; null or empty: the
+// current folder, as the plug-in reads it). Never throws.
 std::string MakeDayText(const char* chipText, const SYSTEMTIME& date,
                         std::vector<SkippedFile>* skipped = nullptr,
-                        std::vector<CutFile>* cut = nullptr, bool* readAny = nullptr);
+                        std::vector<CutFile>* cut = nullptr, bool* readAny = nullptr,
+                        const char* folder = nullptr);
 
 // Adds the files another load skipped or found cut short to the lists (those given), each
 // path once.
@@ -81,6 +84,9 @@ public:
 // in fixed-size chunks whenever it is walked.
 class CChipFiles {
 public:
+    // Relative lines are read from folder, FolderOf the chip file that holds them (empty: the
+    // current folder). The longest path a line with its folder may make is a line's.
+    explicit CChipFiles(std::string folder = std::string()) : folder(std::move(folder)) {}
     // Reads every file the chip text names ("%year%" = pathYear) and marks the holidays for
     // holidayYear. Each named file that added nothing goes to *skipped, each one cut short to
     // *cut. False when memory ran out (nothing is then held). Never throws.
@@ -100,6 +106,7 @@ public:
                       CHitSink& sink) const;
 
     std::size_t FileCount() const { return files.size(); }
+    // The path as the chip line names it (the same from any folder: it makes an export's UIDs).
     const std::string& PathOf(unsigned file) const { return files[file].path; }
     // The days of notice the file's chip line asks for; 0 for none.
     unsigned NoticeOf(unsigned file) const { return files[file].notice; }
@@ -107,12 +114,14 @@ public:
 
 private:
     struct File {
-        std::string path;
+        std::string path;   // as named
+        std::string opened; // in the folder, for a relative path
         unsigned notice;
     };
     bool Walk(const SYSTEMTIME* dates, const unsigned* minNotice, unsigned count, CHitSink& sink,
               std::size_t fileEnd, unsigned lastRecordEnd) const;
 
+    std::string folder;
     std::vector<File> files;
     CKmdHoliday holidays;
 };

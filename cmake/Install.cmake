@@ -1,5 +1,5 @@
 # What `cmake --install` puts where.
-# Native: koyomi and its manual page, as a Unix tool.
+# Native: koyomi and its manual pages (English, and Japanese under ja), as a Unix tool.
 # 32-bit Windows: the release folder the zip holds (CPack, `cpack` in the build tree;
 # scripts/package makes the small release build of it): the four programs, the sample data
 # and the Japanese guide as text and as a page with its pictures.
@@ -10,6 +10,9 @@ if(NOT KOYOMI_WIN32)
     install(TARGETS koyomi RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
     install(FILES ${CMAKE_SOURCE_DIR}/tools/koyomi/koyomi.1
             DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+    # The Japanese page beside it, where man finds it for a Japanese locale.
+    install(FILES ${CMAKE_SOURCE_DIR}/tools/koyomi/koyomi.ja.1
+            DESTINATION ${CMAKE_INSTALL_MANDIR}/ja/man1 RENAME koyomi.1)
   endif()
   return()
 endif()

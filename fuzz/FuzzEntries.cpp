@@ -1,11 +1,31 @@
 #include "fuzz/FuzzEntries.h"
 
+#include "data/ChipFile.h"
 #include "data/KmdEntryFile.h"
 
 #include <cstring>
 #include <vector>
 
 namespace {
+// A chip file's text ends before any NUL and a mark is told; a whole reading writes the file's
+// bytes back, and a line appended to it (as the host's helper appends one) is written in the
+// file's encoding and reads back as the text with that line.
+bool ChipFileHolds(const unsigned char* data, std::size_t size, bool cp932Names) {
+    const ChipFileText read = ChipTextOfBytes(data, size, cp932Names);
+    const std::string file(reinterpret_cast<const char*>(data), size);
+    if (read.text.find('\0') != std::string::npos ||
+        (read.encoding == CHIP_UTF8_BOM) != (file.compare(0, 3, "\xEF\xBB\xBF") == 0))
+        return false;
+    if (!read.whole)
+        return true; // never written back
+    const std::string added = read.text + "\r\nadded.kmb";
+    const std::string bytes = ChipFileBytes(added, read.encoding, cp932Names);
+    const ChipFileText again = ChipTextOfBytes(reinterpret_cast<const unsigned char*>(bytes.data()),
+                                               bytes.size(), cp932Names);
+    return ChipFileBytes(read.text, read.encoding, cp932Names) == file && again.text == added &&
+           again.encoding == read.encoding;
+}
+
 // n entries of a from aFrom on equal those of b from bFrom on, packed image by image (the
 // whole name field); no allocation, so that the fuzzer spends its time in the readers.
 bool SameEntries(const CKmdEntryFile& a, int aFrom, const CKmdEntryFile& b, int bFrom, int n) {
@@ -126,5 +146,6 @@ bool FuzzImportInput(const unsigned char* data, std::size_t size) {
     CKmdEntryFile again;
     return again.ImportTextBytes(data, size) && again.GetCount() == file.GetCount() &&
            SameEntries(again, 0, file, 0, file.GetCount()) &&
-           again.GetLoadReport().importStopLine == file.GetLoadReport().importStopLine;
+           again.GetLoadReport().importStopLine == file.GetLoadReport().importStopLine &&
+           ChipFileHolds(data, size, true) && ChipFileHolds(data, size, false);
 }

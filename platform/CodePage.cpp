@@ -2,6 +2,7 @@
 
 #include "platform/Platform.h"
 
+#include <cstdio>
 #include <cstring>
 #ifndef _WIN32
 #include <cerrno>
@@ -129,5 +130,77 @@ bool Cp932Decodes(const char* bytes, std::size_t size) {
             return false;
     }
     return true;
+#endif
+}
+
+namespace {
+// One character of the code page to UTF-8; false when it is not a valid character.
+bool ToUtf8One(const char* p, std::size_t n, std::string& out, bool systemCodePage) {
+#ifdef _WIN32
+    wchar_t w[2];
+    int k = MultiByteToWideChar(systemCodePage ? CP_ACP : 932, MB_ERR_INVALID_CHARS, p,
+                                static_cast<int>(n), w, 2);
+    // Windows passes the unassigned byte 0x80 through as U+0080; it is no character, as the
+    // native conversion says.
+    if (k <= 0 || (k == 1 && w[0] == 0x80))
+        return false;
+    char u[8];
+    int m = WideCharToMultiByte(CP_UTF8, 0, w, k, u, sizeof u, nullptr, nullptr);
+    if (m <= 0)
+        return false;
+    out.append(u, m);
+    return true;
+#else
+    (void)systemCodePage;
+    // CP932, not SHIFT_JIS: the two map －, ～ and ‖ differently.
+    static iconv_t cd = iconv_open("UTF-8", "CP932");
+    if (cd == reinterpret_cast<iconv_t>(-1))
+        return false;
+    char in[2];
+    std::memcpy(in, p, n);
+    char buf[8];
+    char* ip = in;
+    char* op = buf;
+    std::size_t il = n, ol = sizeof buf;
+    iconv(cd, nullptr, nullptr, nullptr, nullptr);
+    if (iconv(cd, &ip, &il, &op, &ol) == static_cast<std::size_t>(-1) || il != 0)
+        return false;
+    out.append(buf, op - buf);
+    return true;
+#endif
+}
+
+std::string ToUtf8(const std::string& bytes, bool systemCodePage) {
+    std::string out;
+    for (std::size_t i = 0; i < bytes.size();) {
+        unsigned char c = static_cast<unsigned char>(bytes[i]);
+        if (c < 0x80) {
+            out += static_cast<char>(c);
+            ++i;
+            continue;
+        }
+        std::size_t n = IsLeadByte(c) && i + 1 < bytes.size() ? 2 : 1;
+        if (ToUtf8One(bytes.data() + i, n, out, systemCodePage)) {
+            i += n;
+        } else {
+            char hex[8];
+            std::snprintf(hex, sizeof hex, "\\x%02X", c);
+            out += hex;
+            ++i;
+        }
+    }
+    return out;
+}
+} // namespace
+
+std::string Cp932ToUtf8(const std::string& bytes) {
+    return ToUtf8(bytes, false);
+}
+
+std::string SystemToUtf8(const std::string& bytes) {
+#ifdef _WIN32
+    return ToUtf8(bytes, true);
+#else
+    return bytes; // the locale's bytes, UTF-8 on any current system
 #endif
 }

@@ -10,6 +10,7 @@
 #endif
 
 #include <cstddef>
+#include <string>
 
 // Double-byte awareness goes through this one test: is c the lead byte of a code page 932
 // double-byte character.
@@ -23,3 +24,21 @@ enum PathSeparators { BACKSLASH_ONLY, BACKSLASH_OR_SLASH };
 // can tell where a character starts.
 std::size_t FileNameStart(const char* path, std::size_t length,
                           PathSeparators separators = BACKSLASH_OR_SLASH);
+
+// Whether a path names its place from the current folder. Natively one that does not start
+// with "/"; on Windows one with no drive ("C:") and no leading "\\" or "/" (which name the
+// root of a drive or a server).
+bool IsRelativePath(const char* path);
+
+// The folder part of a path, with its last separator: "dir/" of "dir/chip.txt", "C:" of
+// "C:chip.txt"; empty for a file of the current folder. Relative names joined to it are read
+// from that folder.
+std::string FolderOf(const std::string& path);
+
+// The current folder with its last separator, as the system names it; empty when it cannot be
+// told.
+std::string CurrentFolder();
+
+// Whether the system names files with code page 932 bytes (Windows' ANSI calls, as the
+// plug-in's host hands its text over) rather than the UTF-8 of a native system.
+bool NamesAreCp932();

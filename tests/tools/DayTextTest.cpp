@@ -63,7 +63,9 @@ TEST_F(DayText, NoticeLinesAreTheEnginesAndABadSuffixIsAPath) {
         RunKoyomi(dir, "--raw --now 2026-06-01 --date 2004-03-01 \"a.kmb*2\" a.kmb*0");
     EXPECT_EQ(0, r.status);
     EXPECT_EQ(shown, r.out);
-    EXPECT_EQ(Redirected("koyomi: warning: a.kmb*0: no such file; it adds nothing\n"), r.err);
+    EXPECT_EQ(Redirected("koyomi: warning: a.kmb*0: no such file in " + FolderSeen(dir) +
+                         "; it adds nothing\n"),
+              r.err);
     WriteBytes(dir + "/notice.txt", "a.kmb*2\r\n");
     EXPECT_EQ(shown,
               RunKoyomi(dir, "--raw --now 2026-06-01 --date 2004-03-01 --chip notice.txt").out);
@@ -102,9 +104,10 @@ TEST_F(DayText, NowSetsTheDefaultDateAndTheHolidayYear) {
 TEST_F(DayText, RedirectedTextIsInTheUsersCodePage) {
     const std::string day = "今日は、2004/03/02 火曜日です。\n\n給料日\n燃えるゴミ\n";
     const std::string dayUtf8 = u8"今日は、2004/03/02 火曜日です。\n\n給料日\n燃えるゴミ\n";
-    const std::string warning = "koyomi: warning: 無い 1.kmb: no such file; it adds nothing\n";
-    const std::string warningUtf8 =
-        std::string(u8"koyomi: warning: 無い 1.kmb: no such file; it adds nothing\n");
+    const std::string warning =
+        "koyomi: warning: 無い 1.kmb: no such file in " + FolderSeen(dir) + "; it adds nothing\n";
+    const std::string warningUtf8 = std::string(u8"koyomi: warning: 無い 1.kmb: no such file in ") +
+                                    FolderSeen(dir) + "; it adds nothing\n";
 #ifdef _WIN32
     const std::string missing = "\"無い 1.kmb\""; // arguments come in the ANSI code page
     const std::string asUser = day, warningAsUser = warning, none = "\"なし\".\n";

@@ -38,7 +38,7 @@ TEST(KoyomiHostile, ChipNamingNoDataFilesWarnsOncePerFile) {
     const struct {
         const char* path;
         const char* why;
-    } bad[] = {{"missing.kmb", "no such file"},
+    } bad[] = {{"missing.kmb", nullptr},
                {tooLong.c_str(), "longer than 259 bytes"},
                {"folder.kmb", "not a regular file"},
                {"fifo.kmb", "not a regular file"},
@@ -51,9 +51,11 @@ TEST(KoyomiHostile, ChipNamingNoDataFilesWarnsOncePerFile) {
     EXPECT_EQ(0, r.status);
     EXPECT_EQ("今日は、2004/03/02 火曜日です。\n\r\n給料日", r.out);
     std::string warnings;
+    // A missing relative name says where it was looked for.
+    const std::string missing = "no such file in " + FolderSeen(dir);
     for (const auto& b : bad)
-        warnings +=
-            std::string("koyomi: warning: ") + b.path + ": " + b.why + "; it adds nothing\n";
+        warnings += std::string("koyomi: warning: ") + b.path + ": " +
+                    (b.why ? b.why : missing.c_str()) + "; it adds nothing\n";
     EXPECT_EQ(warnings, r.err);
     EXPECT_EQ("", RunKoyomi(dir, "--date 2004-03-02 good.kmb").err);
 }

@@ -1,8 +1,10 @@
 #include "KoyomiRun.h"
 
 #include "TestUtil.h"
+#include "platform/Platform.h"
 
 #include <cstdio>
+#include <cstdlib>
 #ifdef _WIN32
 #include <direct.h>
 #define getcwd _getcwd
@@ -11,7 +13,7 @@
 #include <unistd.h>
 #endif
 
-ToolRun RunKoyomi(const std::string& dir, const std::string& args) {
+ToolRun RunKoyomi(const std::string& dir, const std::string& args, const std::string& locale) {
     ToolRun r;
     // stderr goes to a file of the test's own folder, never into `dir`.
     char cwd[1024];
@@ -19,12 +21,17 @@ ToolRun RunKoyomi(const std::string& dir, const std::string& args) {
         return r;
     const std::string errFile = std::string(cwd) + "/koyomi-stderr.txt";
 #ifdef _WIN32
-    const std::string cmd = "cd /d \"" + dir + "\" && \"" + BinPath("koyomi.exe") + "\" " + args +
-                            " 2>\"" + errFile + "\"";
+    // In Windows' own environment: Wine's code page stays the one it started with.
+    const std::string env = locale.empty() ? "set LC_ALL=&& set LC_MESSAGES=&& set LANG=&& "
+                                           : "set LC_ALL=" + locale + "&& ";
+    const std::string cmd = env + "cd /d \"" + dir + "\" && \"" + BinPath("koyomi.exe") + "\" " +
+                            args + " 2>\"" + errFile + "\"";
     FILE* p = _popen(cmd.c_str(), "rb");
 #else
+    const std::string env = locale.empty() ? "unset LC_ALL LC_MESSAGES LANG; "
+                                           : "LC_ALL=" + locale + "; export LC_ALL; ";
     const std::string cmd =
-        "cd '" + dir + "' && '" + BinPath("koyomi") + "' " + args + " 2>'" + errFile + "'";
+        env + "cd '" + dir + "' && '" + BinPath("koyomi") + "' " + args + " 2>'" + errFile + "'";
     FILE* p = popen(cmd.c_str(), "r");
 #endif
     if (!p)
@@ -51,5 +58,14 @@ std::string Redirected(const std::string& lf) {
     return crlf;
 #else
     return lf;
+#endif
+}
+
+std::string FolderSeen(const std::string& dir) {
+#ifdef _WIN32
+    return CurrentFolder() + dir + "\\";
+#else
+    char here[4096];
+    return std::string(realpath(dir.c_str(), here) ? here : dir.c_str()) + "/";
 #endif
 }

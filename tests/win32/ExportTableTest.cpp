@@ -133,23 +133,34 @@ TEST(ShippedLibrary, ResolvesEveryExportByNameButNoDecoratedOne) {
     EXPECT_EQ(GetProcAddress(dxl.Module(), "KoyomiruTestToolPath"), nullptr);
 }
 
-TEST(ShippedLibrary, CarriesTheJapaneseVersionBlock) {
-    const std::string path = BinPath("Koyomiru.dxl");
-    DWORD unused = 0;
-    const DWORD size = GetFileVersionInfoSizeA(path.c_str(), &unused);
-    ASSERT_GT(size, 0u);
-    std::vector<char> info(size);
-    ASSERT_TRUE(GetFileVersionInfoA(path.c_str(), 0, size, info.data()));
-    VS_FIXEDFILEINFO* fixed = nullptr;
-    UINT length = 0;
-    ASSERT_TRUE(VerQueryValueA(info.data(), "\\", reinterpret_cast<void**>(&fixed), &length));
-    EXPECT_EQ(fixed->dwFileVersionMS, 0x00020000u);
-    EXPECT_EQ(fixed->dwFileVersionLS, 0x00000001u);
-    EXPECT_EQ(fixed->dwProductVersionMS, 0x00020000u);
-    EXPECT_EQ(fixed->dwProductVersionLS, 0x00000001u);
-    EXPECT_EQ(VersionString(info, "OriginalFilename"), "Koyomiru.dxl");
-    EXPECT_EQ(VersionString(info, "FileVersion"), "2.0.0.1");
-    EXPECT_EQ(VersionString(info, "ProductName"), "控え帳版ＫＹＯＭＩ");
+// The plug-in's block is its own; the programs' come from the project's version.
+TEST(ShippedPrograms, CarryTheJapaneseVersionBlock) {
+    const struct {
+        const char* file;
+        const char* version;
+        DWORD ms, ls;
+    } shipped[] = {{"Koyomiru.dxl", "2.0.0.1", 0x00020000u, 0x00000001u},
+                   {"koyomi.exe", KOYOMI_VERSION, KOYOMI_VERSION_MS, KOYOMI_VERSION_LS},
+                   {"koyomihost.exe", KOYOMI_VERSION, KOYOMI_VERSION_MS, KOYOMI_VERSION_LS}};
+    for (const auto& s : shipped) {
+        SCOPED_TRACE(s.file);
+        const std::string path = BinPath(s.file);
+        DWORD unused = 0;
+        const DWORD size = GetFileVersionInfoSizeA(path.c_str(), &unused);
+        ASSERT_GT(size, 0u);
+        std::vector<char> info(size);
+        ASSERT_TRUE(GetFileVersionInfoA(path.c_str(), 0, size, info.data()));
+        VS_FIXEDFILEINFO* fixed = nullptr;
+        UINT length = 0;
+        ASSERT_TRUE(VerQueryValueA(info.data(), "\\", reinterpret_cast<void**>(&fixed), &length));
+        EXPECT_EQ(fixed->dwFileVersionMS, s.ms);
+        EXPECT_EQ(fixed->dwFileVersionLS, s.ls);
+        EXPECT_EQ(fixed->dwProductVersionMS, s.ms);
+        EXPECT_EQ(fixed->dwProductVersionLS, s.ls);
+        EXPECT_EQ(VersionString(info, "OriginalFilename"), s.file);
+        EXPECT_EQ(VersionString(info, "FileVersion"), s.version);
+        EXPECT_EQ(VersionString(info, "ProductName"), "控え帳版ＫＹＯＭＩ");
+    }
 }
 
 TEST(ShippedLibrary, FixedResultsOfTheOtherExports) {

@@ -1,6 +1,7 @@
 // koyomihost, the test host, against the generator called here and against koyomi --raw.
 #include "TestUtil.h"
 #include "Win32TestUtil.h"
+#include "platform/Platform.h"
 
 #include <gtest/gtest.h>
 
@@ -11,6 +12,20 @@ std::string Quote(const std::string& s) {
 
 class Host : public ::testing::Test {
 protected:
+    // The host's texts in English, whatever this system's language.
+    static void SetUpTestSuite() {
+        char value[64] = "";
+        GetEnvironmentVariableA("LC_ALL", value, sizeof value);
+        locale() = value;
+        SetEnvironmentVariableA("LC_ALL", "C");
+    }
+    static void TearDownTestSuite() {
+        SetEnvironmentVariableA("LC_ALL", locale().empty() ? nullptr : locale().c_str());
+    }
+    static std::string& locale() {
+        static std::string saved;
+        return saved;
+    }
     void SetUp() override {
         dir = FreshDir("host");
         WriteBytes(dir + "/a.kmb", KmbBytes({EveryDay("ごみの日"), OnDay(2, 30, "来ない日")}));
@@ -74,13 +89,13 @@ TEST_F(Host, NamesEachLineThatAddsNothingOnStandardError) {
               0);
     EXPECT_NE(ReadBytes(dir + "/out.bin").find("\r\nごみの日"), std::string::npos);
     const std::string w = "koyomihost: warning: " + dir;
+    const std::string missing = ": no such file in " + CurrentFolder() + "; it adds nothing\n";
     EXPECT_EQ(ReadBytes(dir + "/err.txt"),
               w + "/folder.kmb: not a regular file; it adds nothing\n" + w +
                   "/text.kmb: not a data file of this version; it adds nothing\n" +
                   "koyomihost: warning: " + tooLong + ": longer than 259 bytes; it adds nothing\n" +
-                  w + "/missing-" + std::to_string(Today().wYear) +
-                  ".kmb: no such file; it adds nothing\n" + w +
-                  "/a.kmb*32: no such file; it adds nothing\n");
+                  w + "/missing-" + std::to_string(Today().wYear) + ".kmb" + missing + w +
+                  "/a.kmb*32" + missing);
 }
 
 namespace {

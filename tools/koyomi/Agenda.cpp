@@ -38,7 +38,7 @@ int RunAgenda(int argc, char** argv) {
     // Code page 932 throughout, one conversion at the end: names stay the bytes they are
     // until then.
     std::string out;
-    CDayWalk walk;
+    CDayWalk walk(a.folder);
     const bool walked = walk.Run(
         a.chip, from, to,
         [&](const SYSTEMTIME& d, const CChipFiles&, const std::vector<DayHit>& hits) {
@@ -62,7 +62,7 @@ int RunAgenda(int argc, char** argv) {
         });
     walk.Warn();
     if (!walked) {
-        Tell("koyomi agenda: out of memory");
+        Tell("koyomi agenda: " + Msg(MSG_OUT_OF_MEMORY));
         return EXIT_LOAD_FAILED;
     }
     // The lines for scripts are UTF-8 with LF everywhere; the agenda is text for the reader.

@@ -3,6 +3,7 @@
 #include "tools/koyomi/Output.h"
 
 #include "calendar/Calendar.h"
+#include "data/ChipFile.h"
 
 #include <cstdio>
 #include <cstring>
@@ -30,25 +31,16 @@ bool ParseDate(const char* text, SYSTEMTIME& out) {
     return true;
 }
 
-bool ReadChipFile(const std::string& path, std::string& chip) {
-    OpenFailure why;
-    std::FILE* in = OpenRegularFile(path.c_str(), &why);
-    if (!in) {
-        Tell("koyomi: cannot read the chip text \"" + SystemToUtf8(path) + "\": " +
-             (why == OPEN_MISSING       ? "no such file"
-              : why == OPEN_NOT_REGULAR ? "not a regular file"
-                                        : "access denied"));
+bool ReadChipFile(const std::string& path, std::string& chip, std::string& folder) {
+    ChipFileText file;
+    OpenFailure why = OPEN_OK;
+    if (!::ReadChipFile(path.c_str(), file, why)) {
+        Tell("koyomi: " + Msg(MSG_CHIP_UNREADABLE, {SystemToUtf8(path), OpenFailureText(why)}));
         return false;
     }
-    char chunk[65536];
-    std::size_t got;
-    while ((got = std::fread(chunk, 1, sizeof chunk, in)) > 0)
-        chip.append(chunk, got);
-    const bool failed = std::ferror(in) != 0;
-    std::fclose(in);
-    if (failed)
-        Tell("koyomi: cannot read the chip text \"" + SystemToUtf8(path) + "\": read error");
-    return !failed;
+    chip.swap(file.text);
+    folder = FolderOf(path);
+    return true;
 }
 
 std::string ChipFromPaths(const std::vector<std::string>& paths) {

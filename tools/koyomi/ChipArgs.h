@@ -13,9 +13,11 @@
 // four digits print). The weekday comes from the calendar.
 bool ParseDate(const char* text, SYSTEMTIME& out);
 
-// The chip text from a file: a regular file only, since a folder, a device or a FIFO would
-// fail, never end or never arrive. False with a message.
-bool ReadChipFile(const std::string& path, std::string& chip);
+// The chip text from a file, and the folder its relative lines are read from: a regular file
+// only, since a folder, a device or a FIFO would fail, never end or never arrive. A byte order
+// mark is dropped, and on Windows UTF-8 becomes code page 932 (data/ChipFile.h). False with a
+// message.
+bool ReadChipFile(const std::string& path, std::string& chip, std::string& folder);
 
 // PATH arguments as a chip text: one line each, joined with CR LF.
 std::string ChipFromPaths(const std::vector<std::string>& paths);

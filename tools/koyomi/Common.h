@@ -1,9 +1,11 @@
-// Shared by the koyomi subcommands: loading a file as the editor opens one, the texts of a
-// message as UTF-8, the reason a system call gave.
+// Shared by the koyomi subcommands: loading a file as the editor opens one, the warnings about
+// a chip's files, the reason a system call gave. Every text comes from the catalog.
 #pragma once
 
 #include "calendar/DayText.h"
 #include "data/KmdEntryFile.h"
+#include "platform/CodePage.h"
+#include "tools/catalog/Messages.h"
 
 #include <cstdio>
 #include <functional>
@@ -12,28 +14,25 @@
 // Legacy import when the extension from the last "." is ".kmd" in any case, else binary.
 bool LoadLikeEditor(CKmdEntryFile& file, const std::string& path, bool* imported);
 
-// Why a file added nothing, in words ("no such file").
-const char* LoadFailureText(LoadFailure why);
 // The warning for a named file that adds nothing, with a hint when its name is nearly a
-// command's.
-void WarnSkipped(const SkippedFile& s);
+// command's; a missing relative line names the folder it was looked for in (`folder`, the
+// chip file's, or the current one when empty).
+void WarnSkipped(const SkippedFile& s, const std::string& folder);
+// A folder as the user reads it (UTF-8): the folder given, or the current folder when empty.
+std::string FolderShown(const std::string& folder);
 
 // A binary file whose header promised more records than it held whole: what was read, and that
 // the file may be damaged, on standard error.
 void WarnCut(const CutFile& cut);
-
-// CP932 to UTF-8, character by character; a byte that is no valid character is "\xNN".
-std::string Cp932ToUtf8(const std::string& bytes);
-
-// Paths and arguments as the system hands them over (the ANSI code page on Windows, the
-// locale's UTF-8 natively) to UTF-8.
-std::string SystemToUtf8(const std::string& bytes);
 
 // Why the last system call failed, in words ("access denied"); empty for 0. ClearSystemError
 // before a step whose failure is told, LastSystemError right after it.
 void ClearSystemError();
 int LastSystemError();
 std::string SystemErrorText(int code);
+
+// "cannot write PATH" and why, when a cause is known.
+std::string CannotWrite(const std::string& path, const std::string& why);
 
 // Saves as the editor does: a backup of an existing path first, then write(path). Without a
 // whole backup the old file is not overwritten, so the previous generation is never lost.

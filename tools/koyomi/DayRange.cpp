@@ -36,7 +36,7 @@ constexpr unsigned kDaysPerWalk = 32; // the most MatchesOn asks at once
 bool CDayWalk::Run(const std::string& chip, const SYSTEMTIME& from, const SYSTEMTIME& to,
                    const Visit& visit) {
     std::uint32_t y = from.wYear, m = from.wMonth, d = from.wDay;
-    CChipFiles files;
+    CChipFiles files(folder);
     unsigned loadedYear = 0;
     for (;;) {
         if (Before(to, MakeDate(y, m, d)))
@@ -71,7 +71,7 @@ bool CDayWalk::Run(const std::string& chip, const SYSTEMTIME& from, const SYSTEM
 
 void CDayWalk::Warn() const {
     for (const SkippedFile& s : skipped)
-        WarnSkipped(s);
+        WarnSkipped(s, folder);
     for (const CutFile& c : cut)
         WarnCut(c);
 }

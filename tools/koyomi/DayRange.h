@@ -9,6 +9,7 @@
 
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 // The longest range a command takes: ten years and a little.
@@ -20,6 +21,8 @@ public:
     // Returning false stops the walk.
     using Visit = std::function<bool(const SYSTEMTIME& date, const CChipFiles& files,
                                      const std::vector<DayHit>& hits)>;
+    // The chip's relative lines are read from folder (empty: the current folder).
+    explicit CDayWalk(std::string folder = std::string()) : folder(std::move(folder)) {}
 
     // Visits every day of [from, to]. False when memory ran out or a visit stopped it.
     bool Run(const std::string& chip, const SYSTEMTIME& from, const SYSTEMTIME& to,
@@ -31,6 +34,7 @@ public:
     bool ReadAny() const { return readAny; }
 
 private:
+    std::string folder;
     std::vector<SkippedFile> skipped;
     std::vector<CutFile> cut;
     bool readAny = false;

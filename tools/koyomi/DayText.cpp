@@ -28,8 +28,12 @@ struct Options {
 // message is UTF-8.
 int UsageError(const std::string& message) {
     Tell("koyomi: " + message);
-    Tell("Try 'koyomi --help'.");
+    Tell(Msg(MSG_TRY_HELP));
     return EXIT_USAGE;
+}
+
+int BadDate(const char* option, const std::string& value) {
+    return UsageError(Msg(MSG_BAD_DATE, {option, SystemToUtf8(value)}));
 }
 
 // 0 when parsed; otherwise the exit code (-1: help or the version was printed, exit 0).
@@ -52,25 +56,23 @@ int Parse(int argc, char** argv, Options& o) {
             o.raw = true;
         } else if (TakeValue(argc, argv, i, "--date", value)) {
             if (!ParseDate(value.c_str(), o.date))
-                return UsageError("bad date for --date: \"" + SystemToUtf8(value) +
-                                  "\" (use YYYY-MM-DD)");
+                return BadDate("--date", value);
             o.haveDate = true;
         } else if (TakeValue(argc, argv, i, "--now", value)) {
             if (!ParseDate(value.c_str(), o.now))
-                return UsageError("bad date for --now: \"" + SystemToUtf8(value) +
-                                  "\" (use YYYY-MM-DD)");
+                return BadDate("--now", value);
             o.haveNow = true;
         } else if (TakeValue(argc, argv, i, "--chip", value)) {
             if (value.empty())
-                return UsageError("--chip needs a file");
+                return UsageError(Msg(MSG_NEEDS_FILE, {"--chip"}));
             o.haveChip = true;
             o.chipFile = value;
         } else {
-            return UsageError("unknown option \"" + SystemToUtf8(a) + "\"");
+            return UsageError(Msg(MSG_UNKNOWN_OPTION, {SystemToUtf8(a)}));
         }
     }
     if (o.haveChip && !o.paths.empty())
-        return UsageError("give either --chip FILE or PATH arguments, not both");
+        return UsageError(Msg(MSG_CHIP_OR_PATHS));
     return 0;
 }
 
@@ -96,9 +98,9 @@ int RunDayText(int argc, char** argv) {
     if (parsed != 0)
         return parsed < 0 ? 0 : parsed;
 
-    std::string chip;
+    std::string chip, folder; // relative lines of a chip file are read from its folder
     if (o.haveChip) {
-        if (!ReadChipFile(o.chipFile, chip))
+        if (!ReadChipFile(o.chipFile, chip, folder))
             return EXIT_LOAD_FAILED;
     } else {
         chip = ChipFromPaths(o.paths);
@@ -116,12 +118,15 @@ int RunDayText(int argc, char** argv) {
     std::vector<SkippedFile> skipped;
     std::vector<CutFile> cut;
     bool readAny = false;
-    const std::string text = MakeDayText(chip.c_str(), date, &skipped, &cut, &readAny);
+    const std::string text =
+        MakeDayText(chip.c_str(), date, &skipped, &cut, &readAny, folder.c_str());
     // The chip's text stays the plug-in's; what it silently left out is told beside it.
     for (const SkippedFile& s : skipped)
-        WarnSkipped(s);
+        WarnSkipped(s, folder);
     for (const CutFile& c : cut)
         WarnCut(c);
+    if (!o.haveChip && o.paths.empty())
+        Tell(Msg(MSG_NO_DATA_FILES)); // the plug-in's error text alone is no pointer onward
 
     const bool written = o.raw ? StdOut().Bytes(text) : StdOut().Text(ForTerminal(text));
     if (std::fflush(stdout) != 0 || !written)

@@ -13,20 +13,18 @@ bool Load(CKmdEntryFile& file, const std::string& path) {
     bool imported = false;
     const LoadReport& report = file.GetLoadReport();
     if (!LoadLikeEditor(file, path, &imported)) {
-        Tell(Cp932ToUtf8("ファイルの読込に失敗しました。"));
+        Tell(Msg(MSG_LOAD_FAILED));
         Tell("koyomi: " + SystemToUtf8(path) + ": " + LoadFailureText(report.failure));
         return false;
     }
     if (imported && report.importStopLine != 0) {
-        const std::string where = "koyomi: " + SystemToUtf8(path) + ": import stopped ";
         const std::string line = std::to_string(report.importStopLine);
         if (report.importStopOffset == 0)
-            Tell(where + "at line " + line +
-                 "; that line and the lines after it were not imported");
+            Tell("koyomi: " + Msg(MSG_IMPORT_STOPPED_AT, {SystemToUtf8(path), line}));
         else
-            Tell(where + "in line " + line + " after its first " +
-                 std::to_string(report.importStopOffset) +
-                 " bytes; the rest of that line and the lines after it were not imported");
+            Tell("koyomi: " +
+                 Msg(MSG_IMPORT_STOPPED_IN,
+                     {SystemToUtf8(path), line, std::to_string(report.importStopOffset)}));
     }
     if (report.records.Cut())
         WarnCut({path, report.records});
@@ -36,7 +34,7 @@ bool Load(CKmdEntryFile& file, const std::string& path) {
 bool OneArgument(int argc, const char* command) {
     if (argc == 1)
         return true;
-    Tell(std::string("koyomi ") + command + ": expected one PATH");
+    Tell(std::string("koyomi ") + command + ": " + Msg(MSG_EXPECTED_ONE_PATH));
     PrintUsage(false);
     return false;
 }
@@ -84,7 +82,7 @@ int RunList(int argc, char** argv) {
 
 int RunConvert(int argc, char** argv) {
     if (argc != 2) {
-        Tell("koyomi convert: expected IN and OUT");
+        Tell("koyomi convert: " + Msg(MSG_EXPECTED_IN_OUT));
         PrintUsage(false);
         return EXIT_USAGE;
     }

@@ -30,14 +30,14 @@ int UsageError(const std::string& message) {
 bool ParseYear(const std::string& text, unsigned& year, std::string& problem) {
     if (text.empty() || text.size() > 9 ||
         text.find_first_not_of("0123456789") != std::string::npos) {
-        problem = "bad year \"" + SystemToUtf8(text) + "\" (give a year such as 2027)";
+        problem = Msg(MSG_BAD_YEAR, {SystemToUtf8(text)});
         return false;
     }
     year = 0;
     for (char c : text)
         year = year * 10 + static_cast<unsigned>(c - '0');
     if (year < JAPAN_HOLIDAYS_FIRST_YEAR || year > JAPAN_HOLIDAYS_LAST_YEAR) {
-        problem = "year " + text + " is outside 2000-2099, the years these rules cover";
+        problem = Msg(MSG_YEAR_OUTSIDE, {text});
         return false;
     }
     return true;
@@ -55,15 +55,15 @@ int Parse(int argc, char** argv, Options& o) {
         else if (TakeValue(argc, argv, i, "--to", o.to))
             haveTo = true;
         else if (a[0] == '-' && a[1] != 0)
-            return UsageError("unknown option \"" + SystemToUtf8(a) + "\"");
+            return UsageError(Msg(MSG_UNKNOWN_OPTION, {SystemToUtf8(a)}));
         else
             o.rest.push_back(a);
     }
     o.range = haveFrom || haveTo;
     if (o.range && !(haveFrom && haveTo))
-        return UsageError("--from and --to go together");
+        return UsageError(Msg(MSG_FROM_TO_TOGETHER));
     if (o.range ? o.rest.size() > 1 : o.rest.empty() || o.rest.size() > 2)
-        return UsageError(o.range ? "expected at most one DIR" : "expected YEAR and at most OUT");
+        return UsageError(Msg(o.range ? MSG_AT_MOST_ONE_DIR : MSG_YEAR_AND_OUT));
     return 0;
 }
 
@@ -108,8 +108,9 @@ bool WriteYear(unsigned year, const std::string& path, bool text) {
     };
     if (!SaveWithBackup(path, "koyomi holidays: ", write))
         return false;
-    StdOut().Text("wrote " + SystemToUtf8(path) + ": " + std::to_string(days.size()) +
-                  " days off in " + std::to_string(year) + "\n");
+    StdOut().Text(Msg(MSG_WROTE_HOLIDAYS,
+                      {SystemToUtf8(path), std::to_string(days.size()), std::to_string(year)}) +
+                  "\n");
     return true;
 }
 } // namespace
@@ -126,7 +127,7 @@ int RunHolidays(int argc, char** argv) {
         if (!ParseYear(o.from, first, problem) || !ParseYear(o.to, last, problem))
             return UsageError(problem);
         if (first > last)
-            return UsageError("--from " + o.from + " comes after --to " + o.to);
+            return UsageError(Msg(MSG_FROM_AFTER_TO, {o.from, o.to}));
     } else {
         if (!ParseYear(o.rest[0], first, problem))
             return UsageError(problem);

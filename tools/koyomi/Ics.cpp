@@ -47,6 +47,13 @@ std::string Stamp(const RangeArgs& a) {
     return text;
 }
 
+// YYYY-MM-DD.
+std::string IsoDate(const SYSTEMTIME& d) {
+    char text[24];
+    std::snprintf(text, sizeof text, "%04u-%02u-%02u", d.wYear, d.wMonth, d.wDay);
+    return text;
+}
+
 // The alarm `days` days before the event's day at `minutes` after midnight, as a duration
 // before its start: -PT5H for a day ahead at 19:00.
 std::string AlarmTrigger(unsigned days, unsigned minutes) {
@@ -135,7 +142,7 @@ int RunIcs(int argc, char** argv) {
     const bool toFile = !a.output.empty();
     if (toFile) {
         if (!file.Begin(a.output.c_str())) {
-            Tell("koyomi ics: cannot write beside " + SystemToUtf8(a.output));
+            Tell("koyomi ics: " + Msg(MSG_CANNOT_WRITE_BESIDE, {SystemToUtf8(a.output)}));
             return EXIT_LOAD_FAILED;
         }
     } else {
@@ -157,7 +164,8 @@ int RunIcs(int argc, char** argv) {
     bool repeats = false;
     std::vector<unsigned> notice; // of each file
     std::vector<std::uint64_t> today;
-    CDayWalk walk;
+    unsigned long events = 0;
+    CDayWalk walk(a.folder);
     const bool walked = walk.Run(
         a.chip, from, to,
         [&](const SYSTEMTIME& d, const CChipFiles& files, const std::vector<DayHit>& hits) {
@@ -200,6 +208,7 @@ int RunIcs(int argc, char** argv) {
                 s += "TRANSP:TRANSPARENT\r\n";
                 s += b.alarm; // components follow the event's properties
                 s += "END:VEVENT\r\n";
+                ++events;
             }
             return w.Drain(false);
         });
@@ -209,9 +218,14 @@ int RunIcs(int argc, char** argv) {
     // Unless it was written whole, the file is dropped when `file` goes.
     const bool closed = toFile ? written && file.Commit() : std::fflush(stdout) == 0;
     if (!written || !closed) {
-        Tell("koyomi ics: cannot write " +
-             (toFile ? SystemToUtf8(a.output) : std::string("standard output")));
+        Tell("koyomi ics: " + (toFile ? CannotWrite(a.output, std::string())
+                                      : Msg(MSG_CANNOT_WRITE, {Msg(MSG_STANDARD_OUTPUT)})));
         return EXIT_LOAD_FAILED;
     }
+    // A file written says so; the calendar on standard output speaks for itself.
+    if (toFile)
+        StdOut().Text(Msg(MSG_WROTE_ICS, {SystemToUtf8(a.output), std::to_string(events),
+                                          IsoDate(from), IsoDate(to)}) +
+                      "\n");
     return walk.ReadAny() ? 0 : EXIT_LOAD_FAILED;
 }

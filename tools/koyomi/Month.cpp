@@ -47,7 +47,7 @@ int RunMonth(int argc, char** argv) {
 
     unsigned char marks[32] = {};
     std::string list; // code page 932
-    CDayWalk walk;
+    CDayWalk walk(a.folder);
     const bool walked =
         walk.Run(a.chip, MakeDate(year, month, 1), MakeDate(year, month, DaysInMonth(year, month)),
                  [&](const SYSTEMTIME& d, const CChipFiles&, const std::vector<DayHit>& hits) {
@@ -63,7 +63,7 @@ int RunMonth(int argc, char** argv) {
                  });
     walk.Warn();
     if (!walked) {
-        Tell("koyomi month: out of memory");
+        Tell("koyomi month: " + Msg(MSG_OUT_OF_MEMORY));
         return EXIT_LOAD_FAILED;
     }
     const std::string grid = MonthGrid(year, month, marks, UseColor(a.color));

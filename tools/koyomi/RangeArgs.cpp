@@ -47,15 +47,13 @@ bool ParseTime(const std::string& text, unsigned& minutes) {
 }
 
 int BadDate(const char* command, const char* option, const std::string& value) {
-    return RangeUsageError(command, std::string("bad date for ") + option + ": \"" + value +
-                                        "\" (use YYYY-MM-DD)");
+    return RangeUsageError(command, Msg(MSG_BAD_DATE, {option, SystemToUtf8(value)}));
 }
 } // namespace
 
 int RangeUsageError(const char* command, const std::string& message) {
-    // The message quotes arguments as the system gave them.
-    Tell(std::string("koyomi ") + command + ": " + SystemToUtf8(message));
-    Tell("Try 'koyomi --help'.");
+    Tell(std::string("koyomi ") + command + ": " + message);
+    Tell(Msg(MSG_TRY_HELP));
     return EXIT_USAGE;
 }
 
@@ -72,8 +70,7 @@ int ParseRangeArgs(const char* command, unsigned takes, int argc, char** argv, R
             if ((takes & TAKES_MONTH) && !optionsEnded && paths.empty() && !a.haveMonth &&
                 LooksLikeMonth(arg)) {
                 if (!ParseMonth(arg, a.year, a.month))
-                    return RangeUsageError(command,
-                                           std::string("bad month \"") + arg + "\" (use YYYY-MM)");
+                    return RangeUsageError(command, Msg(MSG_BAD_MONTH, {SystemToUtf8(arg)}));
                 a.haveMonth = true;
             } else {
                 paths.push_back(arg);
@@ -95,9 +92,7 @@ int ParseRangeArgs(const char* command, unsigned takes, int argc, char** argv, R
             if (value.empty() || value.size() > 5 || !IsDigits(value.data(), value.size()) ||
                 std::atoi(value.c_str()) < 1 ||
                 static_cast<unsigned>(std::atoi(value.c_str())) > MAX_RANGE_DAYS)
-                return RangeUsageError(command, "--days takes a number of days from 1 to 3660, "
-                                                "not \"" +
-                                                    value + "\"");
+                return RangeUsageError(command, Msg(MSG_BAD_DAYS, {SystemToUtf8(value)}));
             a.days = static_cast<unsigned>(std::atoi(value.c_str()));
             a.haveDays = true;
         } else if ((takes & TAKES_LISTING) && std::strcmp(arg, "--all") == 0) {
@@ -112,37 +107,32 @@ int ParseRangeArgs(const char* command, unsigned takes, int argc, char** argv, R
             else if (value == "auto")
                 a.color = COLOR_AUTO;
             else
-                return RangeUsageError(command,
-                                       "--color is never, always or auto, not \"" + value + "\"");
+                return RangeUsageError(command, Msg(MSG_BAD_COLOR, {SystemToUtf8(value)}));
         } else if ((takes & TAKES_OUTPUT) && TakeValue(argc, argv, i, "-o", value)) {
             if (value.empty())
-                return RangeUsageError(command, "-o needs a file");
+                return RangeUsageError(command, Msg(MSG_NEEDS_FILE, {"-o"}));
             a.output = value;
         } else if ((takes & TAKES_ALARM) && TakeValue(argc, argv, i, "--alarm-at", value)) {
             if (!ParseTime(value, a.alarmAt))
-                return RangeUsageError(command, "bad time for --alarm-at: \"" + value +
-                                                    "\" (use HH:MM, 00:00 to 23:59)");
+                return RangeUsageError(command, Msg(MSG_BAD_TIME, {SystemToUtf8(value)}));
         } else if (TakeValue(argc, argv, i, "--now", value)) {
             if (!ParseDate(value.c_str(), now))
                 return BadDate(command, "--now", value);
             haveNow = true;
         } else if (TakeValue(argc, argv, i, "--chip", value)) {
             if (value.empty())
-                return RangeUsageError(command, "--chip needs a file");
+                return RangeUsageError(command, Msg(MSG_NEEDS_FILE, {"--chip"}));
             haveChip = true;
             chipFile = value;
         } else {
-            return RangeUsageError(command, std::string("unknown option \"") + arg + "\"");
+            return RangeUsageError(command, Msg(MSG_UNKNOWN_OPTION, {SystemToUtf8(arg)}));
         }
     }
     if (a.haveDays && a.haveTo)
-        return RangeUsageError(command, "give either --days or --to, not both");
+        return RangeUsageError(command, Msg(MSG_DAYS_OR_TO));
     if (haveChip == !paths.empty())
-        return RangeUsageError(command, haveChip ? "give either --chip FILE or PATH arguments, "
-                                                   "not both"
-                                                 : "name the data files, or a chip text with "
-                                                   "--chip FILE");
-    if (haveChip && !ReadChipFile(chipFile, a.chip))
+        return RangeUsageError(command, Msg(haveChip ? MSG_CHIP_OR_PATHS : MSG_NAME_THE_FILES));
+    if (haveChip && !ReadChipFile(chipFile, a.chip, a.folder))
         return EXIT_LOAD_FAILED;
     if (!haveChip)
         a.chip = ChipFromPaths(paths);
@@ -173,16 +163,16 @@ bool ResolveRange(const char* command, const RangeArgs& a, unsigned span, SYSTEM
         to = MakeDate(y, m, d);
     }
     if (!fits) {
-        RangeUsageError(command, "the range would run past the year 9999");
+        RangeUsageError(command, Msg(MSG_PAST_LAST_YEAR));
         return false;
     }
     const unsigned n = CountDays(from, to);
     if (n == 0) {
-        RangeUsageError(command, "--to is before --from");
+        RangeUsageError(command, Msg(MSG_TO_BEFORE_FROM));
         return false;
     }
     if (n > MAX_RANGE_DAYS) {
-        RangeUsageError(command, "the range is longer than 3660 days");
+        RangeUsageError(command, Msg(MSG_RANGE_TOO_LONG));
         return false;
     }
     return true;

@@ -30,6 +30,7 @@ struct RangeArgs {
     std::string output;
     unsigned alarmAt = 19 * 60; // minutes after midnight of --alarm-at
     std::string chip;           // the chip text, from --chip FILE or the PATH arguments
+    std::string folder;         // where its relative lines are read from: --chip FILE's folder
     SYSTEMTIME today{};
     bool clockSet = false; // --now gave today
 };
@@ -43,5 +44,5 @@ int ParseRangeArgs(const char* command, unsigned takes, int argc, char** argv, R
 bool ResolveRange(const char* command, const RangeArgs& a, unsigned span, SYSTEMTIME& from,
                   SYSTEMTIME& to);
 
-// A usage error: the message on standard error, and the exit code 2.
+// A usage error: the message (UTF-8) on standard error, and the exit code 2.
 int RangeUsageError(const char* command, const std::string& message);

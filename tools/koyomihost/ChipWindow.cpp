@@ -1,14 +1,18 @@
 #include "tools/koyomihost/ChipWindow.h"
 
+#include "tools/koyomihost/ChipCheck.h"
+
 namespace {
 constexpr UINT ID_EDIT_TEXT = 1;
 constexpr UINT ID_UPDATE = 2;
 constexpr UINT ID_CLOSE = 3;
+constexpr int MARGIN = 6;
 
 struct Chip {
     CPlugin* plugin;
     CHostChip* chip;
-    std::string shown;
+    CChipSource* source;
+    std::string notes; // the lines that add nothing, under their heading
     HFONT font;
 };
 
@@ -17,11 +21,39 @@ Chip* GetChip(HWND window) {
 }
 
 void Refresh(HWND window, Chip& c) {
-    c.shown = c.chip->Fetch();
-    InvalidateRect(window, nullptr, TRUE);
+    std::string shown = c.chip->Fetch();
+    if (!c.notes.empty())
+        shown += "\r\n\r\n" + c.notes;
+    SetDlgItemTextA(window, CHIP_TEXT_ID, shown.c_str());
 }
 
-// The helper works on a global block of the chip text; what it leaves there is the new text.
+// The plug-in updates the chip with a new text, and the lines of it that add nothing are told
+// on standard error and in the window.
+void Take(HWND window, Chip& c, const std::string& text) {
+    c.chip->SetText(text);
+    SYSTEMTIME today;
+    GetLocalTime(&today);
+    const std::vector<std::string> warnings = NothingAddedWarnings(text, today);
+    HostWarn(warnings);
+    c.notes.clear();
+    for (const std::string& w : warnings)
+        c.notes += (c.notes.empty() ? Say(MSG_HOST_NOTHING_ADDED_HEADING) : "") + "\r\n" + w;
+    Refresh(window, c);
+}
+
+// The chip file read again: 更新 always updates the chip, the window's other refreshes only
+// when the file's text changed, so that a date picked from the menu stays.
+void Reread(HWND window, Chip& c, bool always) {
+    const std::string before = c.source->Text();
+    std::string error;
+    if (!c.source->Read(error))
+        HostError(error); // the text read last stands
+    if (always || c.source->Text() != before)
+        Take(window, c, c.source->Text());
+}
+
+// The helper works on a global block of the chip text; what it leaves there is the new text,
+// which goes back into the chip file.
 void EditText(HWND window, Chip& c) {
     const std::string& text = c.chip->GetText();
     EditHelperRecord record = {};
@@ -40,17 +72,21 @@ void EditText(HWND window, Chip& c) {
         std::string edited(p, strnlen(p, GlobalSize(record.text)));
         GlobalUnlock(record.text);
         if (edited != text) {
-            c.chip->SetText(edited);
-            Refresh(window, c);
+            std::string why;
+            const std::string& path = c.source->Path();
+            HostError(c.source->Write(edited, why) ? Say(MSG_HOST_WROTE_BACK, {path})
+                                                   : Say(MSG_HOST_NOT_WRITTEN_BACK, {path, why}));
+            Take(window, c, edited);
         }
     }
     GlobalFree(record.text);
 }
 
 void ShowMenu(HWND window, Chip& c, LPARAM lParam) {
+    Reread(window, c, false); // the menu acts on the chip as its file now reads
     HMENU menu = CreatePopupMenu();
     AppendMenuA(menu, MF_STRING, ID_EDIT_TEXT, "小片の文字列を編集...");
-    AppendMenuA(menu, MF_STRING, ID_UPDATE, "更新");
+    AppendMenuA(menu, MF_STRING, ID_UPDATE, "更新\tF5");
     if (HMENU own = c.plugin->GetDrawExMenu()) // ours from here on: destroyed with the popup
         AppendMenuA(menu, MF_POPUP, reinterpret_cast<UINT_PTR>(own), "Koyomiru");
     AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
@@ -62,29 +98,19 @@ void ShowMenu(HWND window, Chip& c, LPARAM lParam) {
     DestroyMenu(menu);
     if (id == ID_EDIT_TEXT)
         EditText(window, c);
-    else if (id == ID_UPDATE) {
-        c.chip->SetText(c.chip->GetText());
-        Refresh(window, c);
-    } else if (id == ID_CLOSE)
+    else if (id == ID_UPDATE)
+        Reread(window, c, true);
+    else if (id == ID_CLOSE)
         DestroyWindow(window);
     else if (id != 0 && c.plugin->DoDrawExMenu(c.chip->GetState(), window, id) == 2)
         Refresh(window, c);
 }
 
-void Paint(HWND window, Chip& c) {
-    PAINTSTRUCT ps;
-    HDC dc = BeginPaint(window, &ps);
+void Layout(HWND window) {
     RECT r;
     GetClientRect(window, &r);
-    FillRect(dc, &r, reinterpret_cast<HBRUSH>(COLOR_INFOBK + 1));
-    InflateRect(&r, -6, -6);
-    HGDIOBJ old = SelectObject(dc, c.font);
-    SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, GetSysColor(COLOR_INFOTEXT));
-    DrawTextA(dc, c.shown.c_str(), static_cast<int>(c.shown.size()), &r,
-              DT_LEFT | DT_TOP | DT_WORDBREAK | DT_NOPREFIX);
-    SelectObject(dc, old);
-    EndPaint(window, &ps);
+    MoveWindow(GetDlgItem(window, CHIP_TEXT_ID), MARGIN, MARGIN, r.right - 2 * MARGIN,
+               r.bottom - 2 * MARGIN, TRUE);
 }
 
 LRESULT CALLBACK ChipProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -94,12 +120,30 @@ LRESULT CALLBACK ChipProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
     }
     Chip* c = GetChip(window);
     switch (message) {
-    case WM_PAINT:
-        if (c) {
-            Paint(window, *c);
-            return 0;
-        }
+    case WM_CREATE: {
+        // A static without SS_NOTIFY lets the clicks through to the window.
+        HWND text =
+            CreateWindowExA(0, "STATIC", "", WS_CHILD | WS_VISIBLE | SS_LEFT | SS_NOPREFIX, 0, 0, 0,
+                            0, window, reinterpret_cast<HMENU>(CHIP_TEXT_ID), nullptr, nullptr);
+        SendMessageA(text, WM_SETFONT, reinterpret_cast<WPARAM>(c->font), FALSE);
+        Layout(window);
+        return 0;
+    }
+    case WM_SIZE:
+        Layout(window);
+        return 0;
+    case WM_CTLCOLORSTATIC: // the chip's colours
+        SetBkColor(reinterpret_cast<HDC>(wParam), GetSysColor(COLOR_INFOBK));
+        SetTextColor(reinterpret_cast<HDC>(wParam), GetSysColor(COLOR_INFOTEXT));
+        return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_INFOBK));
+    case WM_ACTIVATE: // back from editing the chip file elsewhere
+        if (c && LOWORD(wParam) != WA_INACTIVE)
+            Reread(window, *c, false);
         break;
+    case WM_KEYDOWN:
+        if (c && wParam == VK_F5)
+            Reread(window, *c, true);
+        return 0;
     case WM_RBUTTONUP:
         if (c)
             ShowMenu(window, *c, lParam);
@@ -112,12 +156,11 @@ LRESULT CALLBACK ChipProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
 }
 } // namespace
 
-int RunChipWindow(CPlugin& plugin, const std::string& chipText, const char* title) {
+int RunChipWindow(CPlugin& plugin, CChipSource& source) {
     CHostChip chip(plugin);
     if (!chip.IsValid())
         return 1;
-    chip.SetText(chipText);
-    Chip c = {&plugin, &chip, chip.Fetch(),
+    Chip c = {&plugin, &chip, &source, std::string(),
               CreateFontA(-12, 0, 0, 0, FW_NORMAL, 0, 0, 0, SHIFTJIS_CHARSET, 0, 0, 0, 0,
                           "ＭＳ Ｐゴシック")};
 
@@ -125,13 +168,16 @@ int RunChipWindow(CPlugin& plugin, const std::string& chipText, const char* titl
     wc.lpfnWndProc = ChipProc;
     wc.hInstance = GetModuleHandleA(nullptr);
     wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
+    wc.hbrBackground = GetSysColorBrush(COLOR_INFOBK);
     wc.lpszClassName = CHIP_WINDOW_CLASS;
     RegisterClassA(&wc);
-    HWND window = CreateWindowExA(WS_EX_TOOLWINDOW, CHIP_WINDOW_CLASS, title,
-                                  WS_OVERLAPPEDWINDOW | WS_VISIBLE, 40, 40, 360, 200, nullptr,
-                                  nullptr, wc.hInstance, &c);
+    HWND window =
+        CreateWindowExA(WS_EX_TOOLWINDOW, CHIP_WINDOW_CLASS, source.Path().c_str(),
+                        WS_OVERLAPPEDWINDOW, 40, 40, 360, 200, nullptr, nullptr, wc.hInstance, &c);
     if (!window)
         return 1;
+    Take(window, c, source.Text());
+    ShowWindow(window, SW_SHOW);
     MSG msg;
     while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
         TranslateMessage(&msg);
