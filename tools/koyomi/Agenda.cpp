@@ -1,11 +1,13 @@
 // koyomi agenda: the coming days and their entries, as blocks for reading or as date-name
 // lines for scripts.
 #include "calendar/Calendar.h"
+#include "platform/CodePage.h"
+#include "tools/catalog/Messages.h"
 #include "tools/koyomi/Commands.h"
-#include "tools/koyomi/Common.h"
 #include "tools/koyomi/DayRange.h"
 #include "tools/koyomi/Output.h"
 #include "tools/koyomi/RangeArgs.h"
+#include "tools/koyomi/Usage.h"
 
 #include <cstdio>
 #ifdef _WIN32
@@ -27,12 +29,11 @@ std::string Heading(const SYSTEMTIME& d) {
 
 int RunAgenda(int argc, char** argv) {
     RangeArgs a;
-    const int parsed =
-        ParseRangeArgs("agenda", TAKES_RANGE | TAKES_DAYS | TAKES_LISTING, argc, argv, a);
-    if (parsed != 0)
-        return parsed < 0 ? 0 : parsed;
+    const int parsed = ParseRangeArgs(TAKES_RANGE | TAKES_DAYS | TAKES_LISTING, argc, argv, a);
+    if (parsed != ARGS_PARSED)
+        return parsed;
     SYSTEMTIME from, to;
-    if (!ResolveRange("agenda", a, AGENDA_DAYS, from, to))
+    if (!ResolveRange(a, AGENDA_DAYS, from, to))
         return EXIT_USAGE;
 
     // Code page 932 throughout, one conversion at the end: names stay the bytes they are
@@ -62,7 +63,7 @@ int RunAgenda(int argc, char** argv) {
         });
     walk.Warn();
     if (!walked) {
-        Tell("koyomi agenda: " + Msg(MSG_OUT_OF_MEMORY));
+        Tell(Speaker(a.command) + Msg(MSG_OUT_OF_MEMORY));
         return EXIT_LOAD_FAILED;
     }
     // The lines for scripts are UTF-8 with LF everywhere; the agenda is text for the reader.

@@ -1,7 +1,6 @@
 #include "tools/koyomi/DayRange.h"
 
-#include "tools/koyomi/ChipArgs.h"
-#include "tools/koyomi/Common.h"
+#include "tools/koyomi/LoadReport.h"
 
 #include <cstdio>
 

@@ -1,50 +1,25 @@
 // koyomi dump, list and convert.
 #include "calendar/RowText.h"
+#include "platform/CodePage.h"
+#include "tools/catalog/Messages.h"
+#include "tools/koyomi/Args.h"
 #include "tools/koyomi/Commands.h"
-#include "tools/koyomi/Common.h"
+#include "tools/koyomi/LoadReport.h"
 #include "tools/koyomi/Output.h"
+#include "tools/koyomi/Save.h"
+#include "tools/koyomi/Usage.h"
 
 #include <cstdio>
 #include <string>
-
-namespace {
-// Loads as the editor opens a file; prints the failure or the early stop of an import.
-bool Load(CKmdEntryFile& file, const std::string& path) {
-    bool imported = false;
-    const LoadReport& report = file.GetLoadReport();
-    if (!LoadLikeEditor(file, path, &imported)) {
-        Tell(Msg(MSG_LOAD_FAILED));
-        Tell("koyomi: " + SystemToUtf8(path) + ": " + LoadFailureText(report.failure));
-        return false;
-    }
-    if (imported && report.importStopLine != 0) {
-        const std::string line = std::to_string(report.importStopLine);
-        if (report.importStopOffset == 0)
-            Tell("koyomi: " + Msg(MSG_IMPORT_STOPPED_AT, {SystemToUtf8(path), line}));
-        else
-            Tell("koyomi: " +
-                 Msg(MSG_IMPORT_STOPPED_IN,
-                     {SystemToUtf8(path), line, std::to_string(report.importStopOffset)}));
-    }
-    if (report.records.Cut())
-        WarnCut({path, report.records});
-    return true;
-}
-
-bool OneArgument(int argc, const char* command) {
-    if (argc == 1)
-        return true;
-    Tell(std::string("koyomi ") + command + ": " + Msg(MSG_EXPECTED_ONE_PATH));
-    PrintUsage(false);
-    return false;
-}
-} // namespace
+#include <vector>
 
 int RunDump(int argc, char** argv) {
-    if (!OneArgument(argc, "dump"))
-        return EXIT_USAGE;
+    std::vector<std::string> path;
+    const int parsed = TakeOperands(argc, argv, 1, MSG_EXPECTED_ONE_PATH, path);
+    if (parsed != ARGS_PARSED)
+        return parsed;
     CKmdEntryFile file;
-    if (!Load(file, argv[0]))
+    if (!LoadAndReport(file, path[0]))
         return EXIT_LOAD_FAILED;
     for (int i = 0; i < file.GetCount(); ++i) {
         CKmdDate e;
@@ -60,10 +35,12 @@ int RunDump(int argc, char** argv) {
 }
 
 int RunList(int argc, char** argv) {
-    if (!OneArgument(argc, "list"))
-        return EXIT_USAGE;
+    std::vector<std::string> path;
+    const int parsed = TakeOperands(argc, argv, 1, MSG_EXPECTED_ONE_PATH, path);
+    if (parsed != ARGS_PARSED)
+        return parsed;
     CKmdEntryFile file;
-    if (!Load(file, argv[0]))
+    if (!LoadAndReport(file, path[0]))
         return EXIT_LOAD_FAILED;
     std::string out;
     for (int c = 0; c < ROW_COLUMN_COUNT; ++c)
@@ -81,18 +58,17 @@ int RunList(int argc, char** argv) {
 }
 
 int RunConvert(int argc, char** argv) {
-    if (argc != 2) {
-        Tell("koyomi convert: " + Msg(MSG_EXPECTED_IN_OUT));
-        PrintUsage(false);
-        return EXIT_USAGE;
-    }
+    std::vector<std::string> paths;
+    const int parsed = TakeOperands(argc, argv, 2, MSG_EXPECTED_IN_OUT, paths);
+    if (parsed != ARGS_PARSED)
+        return parsed;
     CKmdEntryFile file;
-    if (!Load(file, argv[0]))
+    if (!LoadAndReport(file, paths[0]))
         return EXIT_LOAD_FAILED;
     // Without a whole backup the old OUT is not overwritten: the previous generation is
     // never lost.
-    return SaveWithBackup(argv[1],
-                          "koyomi convert: ", [&](const char* path) { return file.Write(path); })
+    return SaveWithBackup(paths[1], Speaker(argv[0]),
+                          [&](const char* path) { return file.Write(path); })
                ? 0
                : EXIT_LOAD_FAILED;
 }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "platform/Platform.h"
+#include "tools/koyomi/Args.h"
 
 #include <string>
 #include <vector>
@@ -21,6 +22,7 @@ enum : unsigned {
 enum ColorWhen { COLOR_AUTO, COLOR_NEVER, COLOR_ALWAYS };
 
 struct RangeArgs {
+    const char* command = ""; // the command's name, for its messages
     bool haveFrom = false, haveTo = false, haveDays = false, haveMonth = false;
     SYSTEMTIME from{}, to{};
     unsigned days = 0;
@@ -35,14 +37,11 @@ struct RangeArgs {
     bool clockSet = false; // --now gave today
 };
 
-// 0 when parsed (the clock set by --now, today read from it, the chip text read); otherwise
-// the exit code: 2 for a usage error, 1 for a chip file that cannot be read, -1 after --help.
-int ParseRangeArgs(const char* command, unsigned takes, int argc, char** argv, RangeArgs& a);
+// ARGS_PARSED when parsed (the clock set by --now, today read from it, the chip text read);
+// otherwise the exit code: 2 for a usage error, 1 for a chip file that cannot be read, 0 after
+// --help. argv[0] is the command's name.
+int ParseRangeArgs(unsigned takes, int argc, char** argv, RangeArgs& a);
 
 // [from, to] from the options, with `to` defaulting to `span` days from `from` (0: the day
-// before the same date a year on). False with a message (exit 2) for a bad range.
-bool ResolveRange(const char* command, const RangeArgs& a, unsigned span, SYSTEMTIME& from,
-                  SYSTEMTIME& to);
-
-// A usage error: the message (UTF-8) on standard error, and the exit code 2.
-int RangeUsageError(const char* command, const std::string& message);
+// before the same date a year on). False after a usage error (exit 2) for a bad range.
+bool ResolveRange(const RangeArgs& a, unsigned span, SYSTEMTIME& from, SYSTEMTIME& to);
