@@ -29,19 +29,17 @@ std::string Heading(const SYSTEMTIME& d) {
 
 int RunAgenda(int argc, char** argv) {
     RangeArgs a;
-    const int parsed = ParseRangeArgs(TAKES_RANGE | TAKES_DAYS | TAKES_LISTING, argc, argv, a);
+    const int parsed =
+        ParseRangeArgs(TAKES_RANGE | TAKES_DAYS | TAKES_LISTING, argc, argv, a, AGENDA_DAYS);
     if (parsed != ARGS_PARSED)
         return parsed;
-    SYSTEMTIME from, to;
-    if (!ResolveRange(a, AGENDA_DAYS, from, to))
-        return EXIT_USAGE;
 
     // Code page 932 throughout, one conversion at the end: names stay the bytes they are
     // until then.
     std::string out;
     CDayWalk walk(a.folder);
     const bool walked = walk.Run(
-        a.chip, from, to,
+        a.chip, a.from, a.to,
         [&](const SYSTEMTIME& d, const CChipFiles&, const std::vector<DayHit>& hits) {
             if (a.tsv) {
                 char date[32];

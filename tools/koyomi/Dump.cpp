@@ -13,14 +13,24 @@
 #include <string>
 #include <vector>
 
-int RunDump(int argc, char** argv) {
-    std::vector<std::string> path;
-    const int parsed = TakeOperands(argc, argv, 1, MSG_EXPECTED_ONE_PATH, path);
+namespace {
+// The command's `count` PATH operands, and the first loaded as the editor opens a file:
+// ARGS_PARSED, or the exit code.
+int LoadFirst(int argc, char** argv, std::size_t count, MessageId wrongCount,
+              std::vector<std::string>& paths, CKmdEntryFile& file) {
+    const int parsed = TakeOperands(argc, argv, count, wrongCount, paths);
     if (parsed != ARGS_PARSED)
         return parsed;
+    return LoadAndReport(file, paths[0]) ? ARGS_PARSED : EXIT_LOAD_FAILED;
+}
+} // namespace
+
+int RunDump(int argc, char** argv) {
+    std::vector<std::string> paths;
     CKmdEntryFile file;
-    if (!LoadAndReport(file, path[0]))
-        return EXIT_LOAD_FAILED;
+    const int loaded = LoadFirst(argc, argv, 1, MSG_EXPECTED_ONE_PATH, paths, file);
+    if (loaded != ARGS_PARSED)
+        return loaded;
     for (int i = 0; i < file.GetCount(); ++i) {
         CKmdDate e;
         file.GetAt(static_cast<unsigned>(i), e);
@@ -35,13 +45,11 @@ int RunDump(int argc, char** argv) {
 }
 
 int RunList(int argc, char** argv) {
-    std::vector<std::string> path;
-    const int parsed = TakeOperands(argc, argv, 1, MSG_EXPECTED_ONE_PATH, path);
-    if (parsed != ARGS_PARSED)
-        return parsed;
+    std::vector<std::string> paths;
     CKmdEntryFile file;
-    if (!LoadAndReport(file, path[0]))
-        return EXIT_LOAD_FAILED;
+    const int loaded = LoadFirst(argc, argv, 1, MSG_EXPECTED_ONE_PATH, paths, file);
+    if (loaded != ARGS_PARSED)
+        return loaded;
     std::string out;
     for (int c = 0; c < ROW_COLUMN_COUNT; ++c)
         out += std::string(c ? "\t" : "") + Cp932ToUtf8(RowColumnHeading(c));
@@ -59,12 +67,10 @@ int RunList(int argc, char** argv) {
 
 int RunConvert(int argc, char** argv) {
     std::vector<std::string> paths;
-    const int parsed = TakeOperands(argc, argv, 2, MSG_EXPECTED_IN_OUT, paths);
-    if (parsed != ARGS_PARSED)
-        return parsed;
     CKmdEntryFile file;
-    if (!LoadAndReport(file, paths[0]))
-        return EXIT_LOAD_FAILED;
+    const int loaded = LoadFirst(argc, argv, 2, MSG_EXPECTED_IN_OUT, paths, file);
+    if (loaded != ARGS_PARSED)
+        return loaded;
     // Without a whole backup the old OUT is not overwritten: the previous generation is
     // never lost.
     return SaveWithBackup(paths[1], Speaker(argv[0]),

@@ -135,9 +135,6 @@ int RunIcs(int argc, char** argv) {
     const int parsed = ParseRangeArgs(TAKES_RANGE | TAKES_OUTPUT | TAKES_ALARM, argc, argv, a);
     if (parsed != ARGS_PARSED)
         return parsed;
-    SYSTEMTIME from, to;
-    if (!ResolveRange(a, 0, from, to))
-        return EXIT_USAGE;
 
     // A file is put in place whole, so that a failed export leaves the last one as it was.
     CInPlaceWriter file;
@@ -169,7 +166,7 @@ int RunIcs(int argc, char** argv) {
     unsigned long events = 0;
     CDayWalk walk(a.folder);
     const bool walked = walk.Run(
-        a.chip, from, to,
+        a.chip, a.from, a.to,
         [&](const SYSTEMTIME& d, const CChipFiles& files, const std::vector<DayHit>& hits) {
             if (&files != bodiesOf || d.wYear != bodiesYear) {
                 bodies.clear(); // a new year's files
@@ -227,7 +224,7 @@ int RunIcs(int argc, char** argv) {
     // A file written says so; the calendar on standard output speaks for itself.
     if (toFile)
         StdOut().Text(Msg(MSG_WROTE_ICS, {SystemToUtf8(a.output), std::to_string(events),
-                                          IsoDate(from), IsoDate(to)}) +
+                                          IsoDate(a.from), IsoDate(a.to)}) +
                       "\n");
     return walk.ReadAny() ? 0 : EXIT_LOAD_FAILED;
 }

@@ -62,9 +62,35 @@ bool TakeRangeOption(CArgWalk& w, unsigned takes, RangeArgs& a, bool pathsGiven)
     }
     return true;
 }
+// The range's days from the options: ARGS_PARSED, or the exit code of a bad range.
+int ResolveRange(RangeArgs& a, unsigned span) {
+    if (!a.haveFrom)
+        a.from = a.today;
+    bool fits = true;
+    if (!a.haveTo && (span != 0 || a.haveDays)) {
+        a.to = a.from;
+        fits = AddDays(a.to, (a.haveDays ? a.days : span) - 1);
+    } else if (!a.haveTo) {
+        // The day before the same date a year on (29 February counts on to 1 March).
+        std::uint32_t y = a.from.wYear + 1u, m = a.from.wMonth, d = a.from.wDay;
+        if (d > DaysInMonth(y, m))
+            NextDay(y, m, --d);
+        PrevDay(y, m, d);
+        fits = y <= LAST_YEAR;
+        a.to = MakeDate(y, m, d);
+    }
+    if (!fits)
+        return UsageError(a.command, Msg(MSG_PAST_LAST_YEAR, {std::to_string(LAST_YEAR)}));
+    const unsigned n = CountDays(a.from, a.to);
+    if (n == 0)
+        return UsageError(a.command, Msg(MSG_TO_BEFORE_FROM));
+    if (n > MAX_RANGE_DAYS)
+        return UsageError(a.command, Msg(MSG_RANGE_TOO_LONG, {std::to_string(MAX_RANGE_DAYS)}));
+    return ARGS_PARSED;
+}
 } // namespace
 
-int ParseRangeArgs(unsigned takes, int argc, char** argv, RangeArgs& a) {
+int ParseRangeArgs(unsigned takes, int argc, char** argv, RangeArgs& a, unsigned span) {
     a.command = argv[0];
     CArgWalk w(argc, argv);
     CChipOptions chip;
@@ -88,38 +114,5 @@ int ParseRangeArgs(unsigned takes, int argc, char** argv, RangeArgs& a) {
     a.clockSet = chip.clockSet;
     ReadLocalTime(&a.today);
     a.today = MakeDate(a.today.wYear, a.today.wMonth, a.today.wDay);
-    return ARGS_PARSED;
-}
-
-bool ResolveRange(const RangeArgs& a, unsigned span, SYSTEMTIME& from, SYSTEMTIME& to) {
-    from = a.haveFrom ? a.from : a.today;
-    bool fits = true;
-    if (a.haveTo) {
-        to = a.to;
-    } else if (span != 0 || a.haveDays) {
-        to = from;
-        fits = AddDays(to, (a.haveDays ? a.days : span) - 1);
-    } else {
-        // The day before the same date a year on (29 February counts on to 1 March).
-        std::uint32_t y = from.wYear + 1u, m = from.wMonth, d = from.wDay;
-        if (d > DaysInMonth(y, m))
-            NextDay(y, m, --d);
-        PrevDay(y, m, d);
-        fits = y <= LAST_YEAR;
-        to = MakeDate(y, m, d);
-    }
-    if (!fits) {
-        UsageError(a.command, Msg(MSG_PAST_LAST_YEAR, {std::to_string(LAST_YEAR)}));
-        return false;
-    }
-    const unsigned n = CountDays(from, to);
-    if (n == 0) {
-        UsageError(a.command, Msg(MSG_TO_BEFORE_FROM));
-        return false;
-    }
-    if (n > MAX_RANGE_DAYS) {
-        UsageError(a.command, Msg(MSG_RANGE_TOO_LONG, {std::to_string(MAX_RANGE_DAYS)}));
-        return false;
-    }
-    return true;
+    return (takes & TAKES_RANGE) ? ResolveRange(a, span) : ARGS_PARSED;
 }
