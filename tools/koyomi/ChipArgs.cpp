@@ -9,16 +9,17 @@
 #include "tools/koyomi/Usage.h"
 
 bool CChipOptions::Take(CArgWalk& w) {
-    if (w.Operand())
+    if (w.Operand()) {
         paths.push_back(w.Arg());
-    else if (w.Date("--now", now))
+    } else if (w.Date("--now", now)) {
         haveNow = true;
-    else if (w.Value("--chip", chipFile)) {
+    } else if (w.Value("--chip", chipFile)) {
         if (chipFile.empty())
             w.Error(Msg(MSG_NEEDS_FILE, {"--chip"}));
         haveChip = true;
-    } else
+    } else {
         return false;
+    }
     return true;
 }
 

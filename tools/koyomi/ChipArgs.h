@@ -18,6 +18,7 @@ public:
     int Finish(const char* command, bool required);
     // Whether --chip or a PATH named the data files.
     bool Named() const { return haveChip || !paths.empty(); }
+    bool PathsGiven() const { return !paths.empty(); }
 
     std::string chip;   // the chip text, once finished
     std::string folder; // where its relative lines are read from: --chip FILE's folder

@@ -18,7 +18,8 @@ bool LooksLikeMonth(const char* text) {
     return text[0] && std::strspn(text, "0123456789-") == std::strlen(text);
 }
 
-// The argument is one of the range's own options (or its month): taken, a bad value told.
+// The argument is one of the range's own options, or its month (before any PATH): taken, a
+// bad value told.
 bool TakeRangeOption(CArgWalk& w, unsigned takes, RangeArgs& a, bool pathsGiven) {
     std::string value;
     if (w.Operand()) {
@@ -94,14 +95,9 @@ int ParseRangeArgs(unsigned takes, int argc, char** argv, RangeArgs& a, unsigned
     a.command = argv[0];
     CArgWalk w(argc, argv);
     CChipOptions chip;
-    bool pathsGiven = false;
-    while (w.Next()) {
-        if (TakeRangeOption(w, takes, a, pathsGiven))
-            continue;
-        pathsGiven = pathsGiven || w.Operand();
-        if (!chip.Take(w))
+    while (w.Next())
+        if (!TakeRangeOption(w, takes, a, chip.PathsGiven()) && !chip.Take(w))
             w.Unknown();
-    }
     if (w.Status() != ARGS_PARSED)
         return w.Status();
     if (a.haveDays && a.haveTo)
