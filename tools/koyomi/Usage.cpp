@@ -7,7 +7,7 @@
 #include "tools/koyomi/DayRange.h"
 #include "tools/koyomi/Output.h"
 
-#include <sstream>
+#include <cstring>
 
 namespace {
 // The terminal columns of UTF-8 text: two for a character of three bytes or more (the CJK
@@ -26,12 +26,13 @@ std::string UsageLines() {
     std::string lines;
     for (const Command& c : AllCommands()) {
         const std::string call = c.name[0] ? std::string("koyomi ") + c.name + " " : "koyomi ";
-        std::istringstream forms(c.usage);
-        for (std::string line; std::getline(forms, line);) {
+        for (const char* line = c.usage; *line;) {
+            const std::size_t n = std::strcspn(line, "\n");
             if (line[0] == ' ') // the form above goes on, under its arguments
-                lines += indent + std::string(call.size(), ' ') + line.substr(1) + '\n';
+                lines += indent + std::string(call.size(), ' ').append(line + 1, n - 1) + '\n';
             else
-                lines += (lines.empty() ? head : indent) + call + line + '\n';
+                lines += (lines.empty() ? head : indent) + call + std::string(line, n) + '\n';
+            line += n + (line[n] == '\n');
         }
     }
     return lines + indent + "koyomi --help | --version\n" + Msg(MSG_HELP_UTF8);
