@@ -23,10 +23,7 @@ std::uint32_t WeekOfMonth(const SYSTEMTIME& date) {
 }
 
 std::uint32_t DayOfYear(const SYSTEMTIME& date) {
-    std::uint32_t k = 0;
-    for (std::uint32_t m = 1; m < date.wMonth; ++m)
-        k += DaysInMonth(date.wYear, m);
-    return k + date.wDay;
+    return DayNumber(date) - DayNumber(date.wYear, 1, 1) + 1;
 }
 
 bool MatchesWeekParity(const SYSTEMTIME& date, bool odd) {
@@ -73,4 +70,34 @@ SYSTEMTIME MakeDate(std::uint32_t year, std::uint32_t month, std::uint32_t day) 
     st.wDay = static_cast<WORD>(day);
     st.wDayOfWeek = static_cast<WORD>(DayOfWeek(year, month, day));
     return st;
+}
+
+SYSTEMTIME DateOfDayNumber(std::uint32_t number) {
+    const std::uint32_t z = number + 146037; // from 1 March of year -400, as DayNumber counts
+    const std::uint32_t era = z / 146097;
+    const std::uint32_t doe = z - era * 146097;                                      // [0, 146096]
+    const std::uint32_t yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365; // [0, 399]
+    const std::uint32_t doy = doe - (365 * yoe + yoe / 4 - yoe / 100);               // [0, 365]
+    const std::uint32_t mp = (5 * doy + 2) / 153;                                    // [0, 11]
+    const std::uint32_t day = doy - (153 * mp + 2) / 5 + 1;                          // [1, 31]
+    const std::uint32_t month = mp < 10 ? mp + 3 : mp - 9;                           // [1, 12]
+    const std::uint32_t year = yoe + era * 400 + (month <= 2 ? 1 : 0) - 400;
+    return MakeDate(year, month, day);
+}
+
+bool AddDays(SYSTEMTIME& date, std::uint32_t n) {
+    const std::uint64_t later = std::uint64_t{DayNumber(date)} + n; // no wrap for any n
+    if (later > DayNumber(LAST_YEAR, 12, 31))
+        return false;
+    date = DateOfDayNumber(static_cast<std::uint32_t>(later));
+    return true;
+}
+
+std::uint32_t CountDays(const SYSTEMTIME& from, const SYSTEMTIME& to) {
+    return Before(to, from) ? 0 : DayNumber(to) - DayNumber(from) + 1;
+}
+
+const char* WeekdayName(std::uint32_t w) {
+    static const char* const kNames[7] = {"日", "月", "火", "水", "木", "金", "土"};
+    return kNames[w % 7];
 }

@@ -16,10 +16,9 @@ namespace {
 const char kThrowLine[] = "|throw|";
 #endif
 
-// The name as the chip shows it: the name bytes up to the first NUL, at most the 127 an entry
-// keeps.
+// The name as the chip shows it: the name bytes an entry keeps, up to the first NUL.
 std::size_t ShownNameLength(const KmbRecordBytes& r) {
-    const std::size_t kept = r.nameLength < KMD_NAME_MAX ? r.nameLength : KMD_NAME_MAX;
+    const std::size_t kept = KeptNameLength(r);
     const void* nul = std::memchr(r.name, 0, kept);
     return nul ? static_cast<std::size_t>(static_cast<const unsigned char*>(nul) - r.name) : kept;
 }
@@ -150,18 +149,15 @@ bool CChipFiles::LoadAndWalk(const char* chipText, unsigned pathYear, unsigned h
         files.push_back({line, opened, notice});
         const AskedDates asked(dates, minNotice, count, notice);
         memo.Clear();
-        std::uint32_t present = 0;
         KmbRecordBytes r{};
-        for (; walk.Next(r); ++present) {
-            // The flags word says whether the entry is a holiday; only then is it decoded here.
-            const bool holiday = r.available >= RULE_SIZE &&
-                                 (GetLe16(r.bytes + RECORD_FLAGS_OFFSET) & DF_HOLIDAY) != 0;
-            if (holiday) {
+        for (unsigned record = 0; walk.Next(r); ++record) {
+            const KmdRule rule = RuleAt(r.bytes, r.available);
+            if (rule.flags.IsHoliday()) {
                 const CKmdHoliday before = holidays;
-                MarkRuleHolidays(RuleAt(r.bytes, r.available), holidayYear, holidays);
+                MarkRuleHolidays(rule, holidayYear, holidays);
                 if (!SameDays(before, holidays)) {
                     changedFile = file;
-                    changedRecord = present;
+                    changedRecord = record;
                     matchedTooEarly = movingMatched;
                     memo.Clear();
                     sink.Mark();
@@ -169,12 +165,12 @@ bool CChipFiles::LoadAndWalk(const char* chipText, unsigned pathYear, unsigned h
             }
             if (asked.n == 0)
                 continue;
-            const KmdRule rule = RuleAt(r.bytes, r.available);
             movingMatched = movingMatched || ConsultsHolidays(rule);
-            MatchRecord(rule, r, asked, holidays, memo, file, present, sink);
+            MatchRecord(rule, r, asked, holidays, memo, file, record, sink);
         }
-        if (cut && present != 0 && !r.whole) // the bytes ended inside a promised record
-            cut->push_back({line, walk.Promised(), present});
+        const KmbRecordCount count = walk.Count();
+        if (cut && count.Cut())
+            cut->push_back({line, count});
     }
     // Every holiday entry is known only now: the records before the last change that moves
     // off holidays are matched again, so that the holidays of each file move the entries of

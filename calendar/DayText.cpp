@@ -7,13 +7,11 @@
 #include <cstring>
 
 namespace {
-const char* const kWeekdays[7] = {"日", "月", "火", "水", "木", "金", "土"};
 const char kHeader[] = "今日は、%04d/%02d/%02d %s曜日です。\n";
 const char kSeparator[] = "\r\n";
 const char kNone[] = "\r\nなし";
 const char kErrorText[] = "データファイル読み込みエラー";
 const char kNoticeColon[] = "：";
-constexpr unsigned kLastNoticeYear = 9999; // a header's four digits
 
 // The label of a notice line k days ahead: 明日, 明後日, then "3日後" and on.
 std::string NoticeLabel(unsigned k) {
@@ -103,7 +101,7 @@ bool BuildText(const char* chipText, const SYSTEMTIME& date, const char* folder,
     if (dow >= 7)
         dow = date.wMonth >= 1 && date.wMonth <= 12 ? DayOfWeek(date.wYear, date.wMonth, date.wDay)
                                                     : dow % 7;
-    wsprintfA(work, kHeader, date.wYear, date.wMonth, date.wDay, kWeekdays[dow]);
+    wsprintfA(work, kHeader, date.wYear, date.wMonth, date.wDay, WeekdayName(dow));
     text = work;
 
     // Day D+k shows what the chip shows with the clock at D+k: the files and holidays of its
@@ -116,12 +114,9 @@ bool BuildText(const char* chipText, const SYSTEMTIME& date, const char* folder,
     unsigned ahead[1 + MAX_NOTICE_DAYS] = {0};
     unsigned count = 1;
     const unsigned notice = IsRealDate(date) ? MostNoticeDays(chipText) : 0;
-    std::uint32_t y = date.wYear, m = date.wMonth, d = date.wDay;
-    for (unsigned k = 1; k <= notice; ++k) {
-        NextDay(y, m, d);
-        if (y > kLastNoticeYear)
-            break;
-        dates[count] = MakeDate(y, m, d);
+    SYSTEMTIME day = date;
+    for (unsigned k = 1; k <= notice && AddDays(day, 1); ++k) {
+        dates[count] = day;
         ahead[count++] = k;
     }
     CTextParts parts(text);

@@ -3,6 +3,7 @@
 // files are read in fixed-size chunks and their records matched where they lie in the bytes.
 #pragma once
 
+#include "data/KmbRecords.h"
 #include "data/KmdEntryFile.h"
 #include "data/KmdHoliday.h"
 #include "platform/Platform.h"
@@ -22,12 +23,11 @@ struct SkippedFile {
     LoadFailure why;
 };
 
-// A named data file cut short: its header promised more records than it held whole. What it
-// held was read.
+// A named data file cut short (records.Cut()): its header promised more records than it held
+// whole. What it held was read.
 struct CutFile {
     std::string path;
-    std::uint32_t promised; // records the header promises
-    std::uint32_t present;  // records read, the last one perhaps in part
+    KmbRecordCount records;
 };
 
 // The most days of notice a chip line asks for: a line that ends in "*N" (N = 1-31 in one or

@@ -11,8 +11,8 @@ CKmbWalkBuffer::~CKmbWalkBuffer() {
 
 bool CKmbFileWalk::Open(const char* path, LoadFailure& why) {
     at = end = 0;
-    given = promised = 0;
-    ended = atEof = failed = false;
+    tally = CKmbRecordTally();
+    atEof = failed = false;
     OpenFailure opened;
     if (!buffer) {
         why = LOAD_TOO_LARGE;
@@ -31,7 +31,7 @@ bool CKmbFileWalk::Open(const char* path, LoadFailure& why) {
         why = LOAD_NOT_DATA_FILE;
         return false;
     }
-    promised = GetLe32(buffer + KMB_COUNT_OFFSET);
+    tally = CKmbRecordTally(GetLe32(buffer + KMB_COUNT_OFFSET));
     at = KMB_HEADER_SIZE;
     why = LOAD_OK;
     return true;
@@ -62,5 +62,5 @@ void CKmbFileWalk::Fill(std::size_t need) {
 void CKmbFileWalk::FillRecord() {
     Fill(RECORD_HEAD_SIZE);
     if (end - at >= RECORD_HEAD_SIZE) // moves the record to the buffer's front
-        Fill(RECORD_HEAD_SIZE + GetLe16(buffer + at + RECORD_LENGTH_OFFSET));
+        Fill(RECORD_HEAD_SIZE + StatedNameLength(buffer + at));
 }

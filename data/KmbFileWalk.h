@@ -39,18 +39,17 @@ public:
     // The next record, as CKmbCursor::Next gives it; its bytes stay valid until the next call.
     // Inline for a record the buffer holds whole: the day text walks every record there is.
     bool Next(KmbRecordBytes& out) {
-        if (ended || given == promised)
+        if (!tally.More())
             return false;
         const std::size_t held = end - at;
-        if (held < RECORD_HEAD_SIZE ||
-            held < RECORD_HEAD_SIZE + GetLe16(buffer + at + RECORD_LENGTH_OFFSET))
+        if (held < RECORD_HEAD_SIZE || held < RECORD_HEAD_SIZE + StatedNameLength(buffer + at))
             FillRecord();
-        ++given;
-        ended = !TakeRecord(buffer, end, at, out);
+        tally.Took(TakeRecord(buffer, end, at, out));
         return true;
     }
-    // A read that fails after the header ends the bytes there, as a cut file's end does.
-    std::uint32_t Promised() const { return promised; }
+    // Once Next has returned false: whole, or cut short. A read that fails after the header
+    // ends the bytes there, as a cut file's end does.
+    KmbRecordCount Count() const { return tally.Count(); }
 
 private:
     // Keeps the bytes from `at` on and reads until `need` of them are held or the file ends.
@@ -61,6 +60,6 @@ private:
     unsigned char* buffer;
     CRegularFile file;
     std::size_t at = 0, end = 0;
-    std::uint32_t promised = 0, given = 0;
-    bool ended = false, atEof = false, failed = false;
+    CKmbRecordTally tally;
+    bool atEof = false, failed = false;
 };

@@ -116,12 +116,7 @@ bool CKmdDate::Unpack(const unsigned char* in, std::size_t size) {
 }
 
 KmdRule CKmdDate::GetRule() const {
-    KmdRule r;
-    r.startMonth = GetStartMonth();
-    r.endMonth = GetEndMonth();
-    r.startDay = startDay;
-    r.endDay = endDay;
-    r.weekday = GetWeekday();
-    r.flags = flags;
-    return r;
+    unsigned char head[RULE_SIZE] = {months, startDay, endDay, weekday};
+    flags.Pack(head + RECORD_FLAGS_OFFSET, CKmdDateFlags::PackedSize());
+    return RuleOfHead(head);
 }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "data/KmbLayout.h"
+#include "data/KmbRecords.h"
 #include "data/KmdDateFlags.h"
 #include "data/KmdRule.h"
 #include "platform/Platform.h"
@@ -49,11 +50,10 @@ public:
     bool Unpack(const unsigned char* in, std::size_t size);
 
     // The on-disk record of the binary data file. ReadFrom keeps the fields read in full
-    // and returns false when the stream ended inside the record.
+    // (the others empty) and returns false when the stream ended inside the record.
     bool ReadFrom(std::istream& in);
-    // The same from bytes in memory: returns the bytes consumed (at most size); `whole` tells
-    // whether the record was complete.
-    std::size_t ReadFrom(const unsigned char* bytes, std::size_t size, bool& whole);
+    // The same from a record in memory, as TakeRecord found it.
+    void ReadFrom(const KmbRecordBytes& record);
     bool WriteTo(std::ostream& out) const;
     // The record's bytes appended to `out`.
     void WriteTo(std::string& out) const;

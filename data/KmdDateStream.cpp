@@ -12,14 +12,16 @@ bool CKmdDate::ReadFrom(std::istream& in) {
     in.read(reinterpret_cast<char*>(record.data()), RECORD_HEAD_SIZE);
     std::size_t got = static_cast<std::size_t>(in.gcount());
     if (got == RECORD_HEAD_SIZE) {
-        const std::size_t length = GetLe16(record.data() + RECORD_LENGTH_OFFSET);
+        const std::size_t length = StatedNameLength(record.data());
         record.resize(RECORD_HEAD_SIZE + length);
         in.read(reinterpret_cast<char*>(record.data() + RECORD_HEAD_SIZE),
                 static_cast<std::streamsize>(length));
         got += static_cast<std::size_t>(in.gcount());
     }
-    bool whole;
-    ReadFrom(record.data(), got, whole);
+    std::size_t at = 0;
+    KmbRecordBytes taken;
+    const bool whole = TakeRecord(record.data(), got, at, taken);
+    ReadFrom(taken);
     return whole;
 }
 

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "data/KmbLayout.h"
+#include "data/KmbRecords.h"
 #include "data/KmdDate.h"
 #include "platform/FileStamp.h"
 #include "platform/Files.h"
@@ -28,6 +29,21 @@ enum LoadFailure {
 // The load failure an open failure of the file step means.
 LoadFailure LoadFailureOf(OpenFailure why);
 
+// What the last Append, Read or ImportText told, one value for every reader. A load that
+// reads replaces it whole; a refused load changes nothing held, so it sets only the reason.
+struct LoadReport {
+    LoadFailure failure = LOAD_OK; // why the last load added nothing
+    // A binary file read: the records its header promised, those read (the last perhaps in
+    // part) and those whole. Cut short (records.Cut()): what it held was kept.
+    KmbRecordCount records;
+    // A legacy import: the 1-based line at which it stopped, 0 when it read to the end; and
+    // the bytes of that line read before it stopped: 0 when the whole line was left out, more
+    // when a line longer than the reader's 1023 bytes stopped in a later piece, after its
+    // first piece may have given an entry.
+    unsigned importStopLine = 0;
+    unsigned importStopOffset = 0;
+};
+
 class CKmdEntryFile {
 public:
     CKmdEntryFile();
@@ -38,7 +54,7 @@ public:
     // Binary data file: Append adds the file's records after those held (plug-in),
     // Read replaces them (editor). False, with nothing changed, when the file is not a
     // regular file, cannot be read, its header is short or of another version, or its records
-    // do not fit in memory; GetLoadFailure tells which.
+    // do not fit in memory; the report's failure tells which.
     bool Append(const char* path);
     bool Read(const char* path);
     // The same over a file's bytes in memory.
@@ -52,17 +68,7 @@ public:
     // Legacy text file. False only when the file cannot be opened.
     bool ImportText(const char* path);
     bool ImportTextBytes(const unsigned char* bytes, std::size_t size);
-    // After ImportText: the 1-based line at which the import stopped, 0 when it read to the end.
-    unsigned GetImportStopLine() const { return importStopLine; }
-    // The bytes of that line read before the import stopped: 0 when the whole line was left
-    // out; more when a line longer than the reader's 1023 bytes stopped in a later piece, after
-    // its first piece may have given an entry.
-    unsigned GetImportStopOffset() const { return importStopOffset; }
-    LoadFailure GetLoadFailure() const { return loadFailure; }
-    // After a successful Read or Append: the records the file's header promised and those it
-    // held whole. Fewer whole than promised means a damaged (cut) file; what it held was kept.
-    std::uint32_t GetRecordsPromised() const { return recordsPromised; }
-    std::uint32_t GetRecordsWhole() const { return recordsWhole; }
+    const LoadReport& GetLoadReport() const { return report; }
 
     int GetCount() const { return static_cast<int>(entries.size()); }
     bool GetAt(unsigned index, CKmdDate& out) const;
@@ -81,16 +87,18 @@ protected:
     std::vector<CKmdDate> entries;
 
 private:
-    bool ReadRecords(const unsigned char* bytes, std::size_t size, std::vector<CKmdDate>& out);
+    bool ReadRecords(const unsigned char* bytes, std::size_t size, std::vector<CKmdDate>& out,
+                     KmbRecordCount& count);
     bool LoadFile(const char* path, bool append);
     bool LoadBytes(const unsigned char* bytes, std::size_t size, bool append);
+    // A refused load: false, with only the report's reason changed.
+    bool Refuse(LoadFailure why) {
+        report.failure = why;
+        return false;
+    }
 
     std::uint32_t version;
-    std::uint32_t recordsPromised = 0;
-    std::uint32_t recordsWhole = 0;
-    unsigned importStopLine = 0;
-    unsigned importStopOffset = 0;
-    LoadFailure loadFailure = LOAD_OK;
+    LoadReport report;
 };
 
 // The editor's backup step before a save: one generation, "name." + "bak". The copy is built

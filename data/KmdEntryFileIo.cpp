@@ -23,20 +23,17 @@ LoadFailure LoadFailureOf(OpenFailure why) {
 }
 
 // Header checks and records; `out` receives records only when the header was sound.
-bool CKmdEntryFile::ReadRecords(const unsigned char* p, std::size_t n, std::vector<CKmdDate>& out) {
-    if (!IsKmbHeader(p, n)) {
-        loadFailure = LOAD_NOT_DATA_FILE;
-        return false;
-    }
+bool CKmdEntryFile::ReadRecords(const unsigned char* p, std::size_t n, std::vector<CKmdDate>& out,
+                                KmbRecordCount& count) {
+    if (!IsKmbHeader(p, n))
+        return Refuse(LOAD_NOT_DATA_FILE);
     // Counted first, so that the list grows once: the count in the header is never trusted.
     std::size_t present = 0;
     KmbRecordBytes r{};
     for (CKmbCursor c(p, n); c.Next(r);)
         ++present;
-    if (present > out.max_size() - out.size()) {
-        loadFailure = LOAD_TOO_LARGE;
-        return false;
-    }
+    if (present > out.max_size() - out.size())
+        return Refuse(LOAD_TOO_LARGE);
     // Room for the new records at once, growing at least twofold so that a chip naming many
     // files copies the earlier entries only a few times. A failure throws before anything
     // is added.
@@ -44,16 +41,11 @@ bool CKmdEntryFile::ReadRecords(const unsigned char* p, std::size_t n, std::vect
     if (needed > out.capacity())
         out.reserve(std::max(needed, std::min(out.max_size(), 2 * out.capacity())));
     CKmbCursor c(p, n);
-    std::uint32_t whole = 0;
     while (c.Next(r)) {
-        bool complete;
         out.emplace_back();
-        out.back().ReadFrom(r.bytes, r.available, complete);
-        whole += complete ? 1 : 0;
+        out.back().ReadFrom(r);
     }
-    recordsPromised = c.Promised();
-    recordsWhole = whole;
-    loadFailure = LOAD_OK;
+    count = c.Count();
     return true;
 }
 
@@ -63,22 +55,21 @@ bool CKmdEntryFile::LoadBytes(const unsigned char* bytes, std::size_t size, bool
     std::vector<CKmdDate> fresh;
     std::vector<CKmdDate>& target = append ? entries : fresh;
     const std::size_t before = target.size();
-    bool ok;
+    LoadReport read;
     try {
-        ok = ReadRecords(bytes, size, target);
+        if (!ReadRecords(bytes, size, target, read.records))
+            return false;
     } catch (const std::exception&) {
         // A file this process cannot hold (memory, or more records than a vector takes) adds
         // nothing; what earlier files added stays.
         target.resize(before);
-        loadFailure = LOAD_TOO_LARGE;
-        ok = false;
+        return Refuse(LOAD_TOO_LARGE);
     }
-    if (!ok)
-        return false;
     if (!append) {
         entries.swap(fresh);
         version = FILE_VERSION;
     }
+    report = read;
     OnEntriesAdded(static_cast<unsigned>(before));
     return true;
 }
@@ -86,10 +77,8 @@ bool CKmdEntryFile::LoadBytes(const unsigned char* bytes, std::size_t size, bool
 bool CKmdEntryFile::LoadFile(const char* path, bool append) {
     OpenFailure opened;
     CFileBytes bytes;
-    if (!bytes.Load(path, &opened)) {
-        loadFailure = LoadFailureOf(opened);
-        return false;
-    }
+    if (!bytes.Load(path, &opened))
+        return Refuse(LoadFailureOf(opened));
     return LoadBytes(bytes.Data(), bytes.Size(), append);
 }
 

@@ -18,28 +18,35 @@ struct KmdRule {
 
 constexpr std::size_t RULE_SIZE = RECORD_FLAGS_OFFSET + 2;
 
-// The rule of a record from its first `available` bytes. A field cut by the end of the bytes
-// keeps its empty value, as a record read in part does.
-inline KmdRule RuleAt(const unsigned char* record, std::size_t available) {
+// The first six bytes of a record from its first `available` bytes: a field cut by the end
+// of the bytes keeps its empty value (0), as a record read in part does. The entry list
+// stores these bytes as they are; matching decodes them with RuleOfHead.
+inline void HeadAt(const unsigned char* record, std::size_t available,
+                   unsigned char head[RULE_SIZE]) {
+    for (std::size_t i = 0; i < RECORD_FLAGS_OFFSET; ++i)
+        head[i] = i < available ? record[i] : 0;
+    const bool flags = available >= RULE_SIZE; // the flags word counts only whole
+    head[RECORD_FLAGS_OFFSET] = flags ? record[RECORD_FLAGS_OFFSET] : 0;
+    head[RECORD_FLAGS_OFFSET + 1] = flags ? record[RECORD_FLAGS_OFFSET + 1] : 0;
+}
+
+// The rule of six head bytes: the one decoding of the fields matching reads.
+inline KmdRule RuleOfHead(const unsigned char* head) {
     KmdRule r;
-    if (available >= RULE_SIZE) { // the common case, in one step
-        r.startMonth = record[0] >> 4;
-        r.endMonth = record[0] & 0x0F;
-        r.startDay = record[1];
-        r.endDay = record[2];
-        r.weekday = record[3] & 0x0F;
-        r.flags.SetWord(GetLe16(record + RECORD_FLAGS_OFFSET));
-        return r;
-    }
-    if (available >= 1) {
-        r.startMonth = record[0] >> 4;
-        r.endMonth = record[0] & 0x0F;
-    }
-    if (available >= 2)
-        r.startDay = record[1];
-    if (available >= 3)
-        r.endDay = record[2];
-    if (available >= 4)
-        r.weekday = record[3] & 0x0F;
+    r.startMonth = head[0] >> 4;
+    r.endMonth = head[0] & 0x0F;
+    r.startDay = head[1];
+    r.endDay = head[2];
+    r.weekday = head[3] & 0x0F;
+    r.flags.SetWord(GetLe16(head + RECORD_FLAGS_OFFSET));
     return r;
+}
+
+// The rule of a record from its first `available` bytes.
+inline KmdRule RuleAt(const unsigned char* record, std::size_t available) {
+    if (available >= RULE_SIZE) // the common case, read where it lies
+        return RuleOfHead(record);
+    unsigned char head[RULE_SIZE];
+    HeadAt(record, available, head);
+    return RuleOfHead(head);
 }

@@ -261,10 +261,8 @@ bool CKmdEntryFile::ImportText(const char* path) {
     // FIFO would never end.
     OpenFailure opened;
     CFileBytes bytes;
-    if (!bytes.Load(path, &opened)) {
-        loadFailure = LoadFailureOf(opened);
-        return false;
-    }
+    if (!bytes.Load(path, &opened))
+        return Refuse(LoadFailureOf(opened));
     return ImportTextBytes(bytes.Data(), bytes.Size());
 }
 
@@ -282,14 +280,12 @@ bool CKmdEntryFile::ImportTextBytes(const unsigned char* bytes, std::size_t size
         else
             stop = ImportLines(bytes, size, imported);
     } catch (const std::exception&) {
-        loadFailure = LOAD_TOO_LARGE;
-        return false;
+        return Refuse(LOAD_TOO_LARGE);
     }
-    loadFailure = LOAD_OK;
     entries.swap(imported);
-    importStopLine = stop.line;
-    importStopOffset = stop.offset;
-    recordsPromised = recordsWhole = 0;
+    report = LoadReport();
+    report.importStopLine = stop.line;
+    report.importStopOffset = stop.offset;
     OnEntriesAdded(0);
     return true;
 }

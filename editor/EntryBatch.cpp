@@ -1,6 +1,6 @@
 #include "editor/EntryBatch.h"
 
-bool InsertEntries(CKmdDataFile& file, int at, const std::vector<CKmdDate>& entries) {
+bool InsertEntries(CKmdEntryFile& file, int at, const std::vector<CKmdDate>& entries) {
     const int count = file.GetCount();
     if (at < 0 || at > count)
         return false;
@@ -23,7 +23,7 @@ bool InsertEntries(CKmdDataFile& file, int at, const std::vector<CKmdDate>& entr
     return true;
 }
 
-void RemoveEntries(CKmdDataFile& file, const std::vector<bool>& gone) {
+void RemoveEntries(CKmdEntryFile& file, const std::vector<bool>& gone) {
     const int count = file.GetCount();
     int kept = 0;
     for (int i = 0; i < count; ++i) {
@@ -50,7 +50,7 @@ bool Ascending(const std::vector<int>& at, int end) {
 }
 } // namespace
 
-bool ReplaceEntries(CKmdDataFile& file, const std::vector<int>& take, const PlacedEntries& put) {
+bool ReplaceEntries(CKmdEntryFile& file, const std::vector<int>& take, const PlacedEntries& put) {
     const int count = file.GetCount();
     const int kept = count - static_cast<int>(take.size());
     if (put.entries.size() != put.at.size() || !Ascending(take, count) ||

@@ -2,7 +2,7 @@
 // RemoveAt move the whole rest of the list each time.
 #pragma once
 
-#include "calendar/KmdDataFile.h"
+#include "data/KmdEntryFile.h"
 
 #include <cstddef>
 #include <vector>
@@ -21,10 +21,10 @@ struct PlacedEntries {
 
 // Inserts the entries, in order, in front of entry `at` (at most the count: at the count they
 // are appended). False, with nothing changed, when `at` is beyond the count.
-bool InsertEntries(CKmdDataFile& file, int at, const std::vector<CKmdDate>& entries);
+bool InsertEntries(CKmdEntryFile& file, int at, const std::vector<CKmdDate>& entries);
 // Removes every entry i with gone[i] true; the others keep their order.
-void RemoveEntries(CKmdDataFile& file, const std::vector<bool>& gone);
+void RemoveEntries(CKmdEntryFile& file, const std::vector<bool>& gone);
 // Takes out the entries at the places `take` of the list as it is, then puts `put`'s entries
 // in at their places in the list that results. False, with nothing changed, when a place is
 // out of order or beyond its list.
-bool ReplaceEntries(CKmdDataFile& file, const std::vector<int>& take, const PlacedEntries& put);
+bool ReplaceEntries(CKmdEntryFile& file, const std::vector<int>& take, const PlacedEntries& put);

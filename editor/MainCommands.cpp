@@ -23,12 +23,6 @@ bool CMainDialog::CheckPosition(const char* several, const char* none) {
     return true;
 }
 
-void CMainDialog::DisableAfterEmptying() {
-    view.EnableButton(IDC_CLEAR_ALL, false);
-    EnableRowButtons(false);
-    view.EnableButton(IDC_FIND, false);
-}
-
 void CMainDialog::Add() {
     CKmdDate entry;
     entry.Clear();
@@ -38,7 +32,8 @@ void CMainDialog::Add() {
     step.inserted.Push(dataFile.GetCount() - 1, entry);
     Record(std::move(step));
     RenderRow(dataFile.GetCount() - 1, entry, true);
-    EnableFileButtons(true);
+    buttons.ListFilled();
+    ShowState();
 }
 
 void CMainDialog::Insert() {
@@ -133,10 +128,12 @@ void CMainDialog::Delete() {
         Record(std::move(step));
         if (currentIndex == dataFile.GetCount())
             --currentIndex;
-        if (currentIndex == -1)
-            DisableAfterEmptying();
-        else
+        if (currentIndex == -1) {
+            buttons.ListEmptied();
+            ShowState();
+        } else {
             view.SelectRow(currentIndex);
+        }
     }
     if (allYes)
         view.EndBatch();
@@ -154,6 +151,6 @@ void CMainDialog::ClearAll() {
         step.removed.Push(i, entry);
     }
     dataFile.RemoveAll();
+    buttons.ListEmptied();
     Record(std::move(step));
-    DisableAfterEmptying();
 }

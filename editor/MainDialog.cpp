@@ -1,33 +1,20 @@
 #include "editor/MainDialog.h"
 
-#include "data/RowText.h"
+#include "calendar/RowText.h"
 #include "editor/FindDialog.h"
 #include "editor/Resource.h"
 
 #include <utility>
 
-namespace {
-// The buttons that act on the current row.
-const int kRowButtons[] = {IDC_INSERT,    IDC_EDIT,        IDC_DELETE, IDC_MOVE_TOP, IDC_MOVE_UP,
-                           IDC_MOVE_DOWN, IDC_MOVE_BOTTOM, IDC_COPY,   IDC_PASTE};
-// The buttons that act on the whole file (追加 is always enabled).
-const int kFileButtons[] = {IDC_SAVE, IDC_CLEAR_ALL, IDC_COPY, IDC_PASTE, IDC_FIND};
-} // namespace
-
 CMainDialog::CMainDialog(IMainView& view) : view(view), savedState(history.State()) {}
 
 void CMainDialog::OnInit() {
     view.SetPathText("新規ファイル");
-    // The start states of the buttons, as the template sets them, so that the logic and the
-    // window agree whatever the template says.
-    view.EnableButton(IDC_OPEN, true);
-    view.EnableButton(IDC_ADD, true);
-    for (int id : kRowButtons)
-        view.EnableButton(id, false);
-    for (int id : kFileButtons)
-        view.EnableButton(id, false);
+    // Every button set from the start state, so that the logic and the window agree whatever
+    // the template says.
+    buttons = MainButtonState();
     currentIndex = -1;
-    ShowHistory();
+    ShowState();
 }
 
 void CMainDialog::OnCommand(int id) {
@@ -101,7 +88,8 @@ void CMainDialog::OnListClick(int row) {
     if (row == currentIndex)
         return;
     currentIndex = row;
-    EnableRowButtons(row != -1);
+    buttons.ChooseRow(row != -1);
+    ShowState();
 }
 
 void CMainDialog::OnListDoubleClick() {
@@ -165,10 +153,10 @@ void CMainDialog::RefillList() {
 void CMainDialog::SetModified(bool value) {
     // False: the list is as the file on disk now; true: no state of the history is.
     savedState = value ? 0 : history.State();
-    ShowHistory();
+    ShowState();
 }
 
-void CMainDialog::ShowHistory() {
+void CMainDialog::ShowState() {
     const bool value = history.State() != savedState;
     if (value != modified) {
         modified = value;
@@ -176,14 +164,6 @@ void CMainDialog::ShowHistory() {
     }
     view.EnableMenuItem(IDM_UNDO, history.CanUndo());
     view.EnableMenuItem(IDM_REDO, history.CanRedo());
-}
-
-void CMainDialog::EnableRowButtons(bool enabled) {
-    for (int id : kRowButtons)
-        view.EnableButton(id, enabled);
-}
-
-void CMainDialog::EnableFileButtons(bool enabled) {
-    for (int id : kFileButtons)
-        view.EnableButton(id, enabled);
+    for (int id : MAIN_BUTTONS)
+        view.EnableButton(id, MainButtonEnabled(buttons, id));
 }

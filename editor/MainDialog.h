@@ -3,8 +3,9 @@
 // IMainView; the Win32 main window translates messages into these calls.
 #pragma once
 
-#include "calendar/KmdDataFile.h"
+#include "data/KmdEntryFile.h"
 #include "editor/FileWatch.h"
+#include "editor/MainButtons.h"
 #include "editor/MainView.h"
 #include "editor/UndoHistory.h"
 
@@ -72,7 +73,7 @@ public:
     void Redo();
 
     // State, for the window and the tests.
-    const CKmdDataFile& DataFile() const { return dataFile; }
+    const CKmdEntryFile& DataFile() const { return dataFile; }
     bool IsModified() const { return modified; }
     int CurrentIndex() const { return currentIndex; }
     const std::string& FileName() const { return fileName; }
@@ -82,9 +83,6 @@ public:
     const CUndoHistory& History() const { return history; }
 
 private:
-    void EnableRowButtons(bool enabled);
-    void EnableFileButtons(bool enabled);
-    void DisableAfterEmptying();
     // The checks of the single-position commands; false, after the message, when one fails.
     bool CheckPosition(const char* several, const char* none);
     void MoveTo(int to);
@@ -100,16 +98,18 @@ private:
     std::vector<KmdRule> HolidayRules(int skip) const;
     // A command's change of the list, kept for undo; 変更あり follows.
     void Record(UndoStep step);
-    // 変更あり and the undo and redo items, from the history's state.
-    void ShowHistory();
+    // The one place the window's state is shown: 変更あり and the undo and redo items from the
+    // history's state, every button from the buttons' state.
+    void ShowState();
     // Undo or redo of a step: `take` out, `put` in, the rows put in (or the row where they
     // went) selected and shown.
     void ApplyStep(const PlacedEntries& take, const PlacedEntries& put);
 
     IMainView& view;
-    CKmdDataFile dataFile;
+    CKmdEntryFile dataFile;
     bool modified = false;
     int currentIndex = -1;
+    MainButtonState buttons;
     std::string fileName;
     std::string inPlacePath; // where Ctrl+S writes; empty: nowhere yet
     CFileWatch watch;        // the file last opened or saved

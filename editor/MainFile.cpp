@@ -15,11 +15,13 @@ bool CMainDialog::MayDiscard() {
 }
 
 void CMainDialog::Open() {
-    view.EnableButton(IDC_OPEN, false);
+    buttons.asking = IDC_OPEN;
+    ShowState();
     std::string path, name;
     if (MayDiscard() && view.AskOpenPath(path, name))
         ReadFile(path, name);
-    view.EnableButton(IDC_OPEN, true);
+    buttons.asking = 0;
+    ShowState();
 }
 
 void CMainDialog::OpenPath(const std::string& path, const std::string& name) {
@@ -40,28 +42,27 @@ void CMainDialog::ReadFile(const std::string& path, const std::string& name) {
     watch.Remember(path, read);
     // A legacy file is no place to write the binary format back to.
     inPlacePath = legacy ? std::string() : path;
+    buttons.ListFilled();
     SetModified(false);
     RefillList();
     currentIndex = -1;
     view.SetPathText(path);
-    view.EnableButton(IDC_ADD, true);
-    EnableFileButtons(true);
 
     // An import that stopped at a malformed line: the user would save and lose the rest.
-    if (legacy && dataFile.GetImportStopLine() != 0) {
+    const LoadReport& report = dataFile.GetLoadReport();
+    if (report.importStopLine != 0) {
         char text[160];
         std::snprintf(text, sizeof text,
                       "%d行目で読込を中止しました。\nそれ以降の行は読み込まれていません。",
-                      static_cast<int>(dataFile.GetImportStopLine()));
+                      static_cast<int>(report.importStopLine));
         view.Message(text, MK_WARNING);
     }
     // A binary file cut short: what it held is shown, but a save would make the loss final.
-    if (!legacy && dataFile.GetRecordsWhole() < dataFile.GetRecordsPromised()) {
+    if (report.records.Cut()) {
         char text[200];
         std::snprintf(text, sizeof text,
                       "%lu件のうち%d件を読み込みました。\nファイルが壊れている可能性があります。",
-                      static_cast<unsigned long>(dataFile.GetRecordsPromised()),
-                      dataFile.GetCount());
+                      static_cast<unsigned long>(report.records.promised), dataFile.GetCount());
         view.Message(text, MK_WARNING);
     }
 }
@@ -87,11 +88,14 @@ void CMainDialog::SaveInPlace() {
 }
 
 void CMainDialog::Save() {
-    view.EnableButton(IDC_SAVE, false);
+    buttons.asking = IDC_SAVE;
+    ShowState();
     std::string path;
     if (view.AskSavePath(ProposedSaveName(), path))
         SaveTo(path);
-    view.EnableButton(IDC_SAVE, true);
+    buttons.asking = 0;
+    buttons.saveReady = true;
+    ShowState();
 }
 
 bool CMainDialog::SaveTo(const std::string& path) {

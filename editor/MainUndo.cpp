@@ -27,7 +27,7 @@ std::vector<KmdRule> CMainDialog::HolidayRules(int skip) const {
 
 void CMainDialog::Record(UndoStep step) {
     history.Record(std::move(step));
-    ShowHistory();
+    ShowState();
 }
 
 void CMainDialog::Undo() {
@@ -45,7 +45,7 @@ void CMainDialog::ApplyStep(const PlacedEntries& take, const PlacedEntries& put)
         // The steps no longer fit the list: none of them can be trusted.
         history.Clear();
         savedState = 0;
-        ShowHistory();
+        ShowState();
         return;
     }
     const int count = dataFile.GetCount();
@@ -76,11 +76,11 @@ void CMainDialog::ApplyStep(const PlacedEntries& take, const PlacedEntries& put)
     }
     view.EndBatch();
     if (currentIndex == -1) {
-        DisableAfterEmptying();
+        buttons.ListEmptied();
     } else {
         view.EnsureVisible(currentIndex);
-        EnableRowButtons(true);
-        EnableFileButtons(true);
+        buttons.ChooseRow(true);
+        buttons.ListFilled();
     }
-    ShowHistory();
+    ShowState();
 }

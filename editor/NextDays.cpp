@@ -46,17 +46,16 @@ std::vector<SYSTEMTIME> NextDays(const KmdRule& rule, const SYSTEMTIME& from, un
 }
 
 std::string NextDaysText(const std::vector<SYSTEMTIME>& days, unsigned thisYear) {
-    static const char* const weekdays[7] = {"日", "月", "火", "水", "木", "金", "土"};
     std::string text = "次の日付：";
     for (std::size_t i = 0; i < days.size(); ++i) {
         const SYSTEMTIME& day = days[i];
         char one[40];
         if (day.wYear == thisYear)
             std::snprintf(one, sizeof one, "%u/%u(%s)", unsigned{day.wMonth}, unsigned{day.wDay},
-                          weekdays[day.wDayOfWeek % 7]);
+                          WeekdayName(day.wDayOfWeek));
         else
             std::snprintf(one, sizeof one, "%u/%u/%u(%s)", unsigned{day.wYear},
-                          unsigned{day.wMonth}, unsigned{day.wDay}, weekdays[day.wDayOfWeek % 7]);
+                          unsigned{day.wMonth}, unsigned{day.wDay}, WeekdayName(day.wDayOfWeek));
         if (i > 0)
             text += "　";
         text += one;

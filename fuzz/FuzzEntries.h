@@ -11,10 +11,13 @@
 
 // Read and Append of a binary data file.
 bool FuzzDataFileInput(const unsigned char* data, std::size_t size);
+// The holidays Read and Append of the same bytes mark (fuzz/FuzzDayText.cpp, with the
+// calendar layer).
+bool FuzzDataFileHolidays(const unsigned char* data, std::size_t size);
 // ImportText of a legacy text file, and the same bytes as a chip file under both systems'
 // rules for names.
 bool FuzzImportInput(const unsigned char* data, std::size_t size);
 // The day text of a chip: the input holds a date, a chip text and up to three small data files
-// (see the layout in FuzzEntries.cpp), so that the generator's scan, the loading of several
+// (see the layout in FuzzDayText.cpp), so that the generator's scan, the loading of several
 // files and the matching of their entries are reached together.
 bool FuzzDayTextInput(const unsigned char* data, std::size_t size, const std::string& scratch);

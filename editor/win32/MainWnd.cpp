@@ -1,6 +1,6 @@
 #include "editor/win32/MainWnd.h"
 
-#include "data/RowText.h"
+#include "calendar/RowText.h"
 #include "editor/FindDialog.h"
 #include "editor/Resource.h"
 #include "editor/win32/AboutWnd.h"

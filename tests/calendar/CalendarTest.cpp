@@ -148,3 +148,44 @@ TEST(NextDayPrevDay, AreInverseOnEveryDayAroundLeapCenturies) {
                     ASSERT_EQ(d, nd);
                 }
 }
+
+// Every day of 1601-2399 counted plainly: the number rises by one, the date comes back, the
+// weekday of the number ((n + 6) % 7, 1 January of year 0 a Saturday) agrees with the given
+// formula, and the day of the year restarts at each 1 January.
+TEST(DayNumber, RisesByOneAndRoundTripsOnEveryDayFrom1601To2399) {
+    std::uint32_t n = DayNumber(1601, 1, 1), dayOfYear = 0;
+    for (unsigned y = 1601; y < 2400; ++y, dayOfYear = 0)
+        for (unsigned m = 1; m <= 12; ++m)
+            for (unsigned d = 1; d <= RealDays(y, m); ++d, ++n) {
+                ASSERT_EQ(n, DayNumber(y, m, d)) << y << "/" << m << "/" << d;
+                const SYSTEMTIME back = DateOfDayNumber(n);
+                ASSERT_EQ(y * 10000 + m * 100 + d,
+                          back.wYear * 10000u + back.wMonth * 100u + back.wDay);
+                ASSERT_EQ((n + 6) % 7, DayOfWeek(y, m, d));
+                ASSERT_EQ(back.wDayOfWeek, DayOfWeek(y, m, d));
+                ASSERT_EQ(++dayOfYear, DayOfYear(back));
+            }
+    // The ends of the range, and a day past the month's end as so many days after its start.
+    EXPECT_EQ(0u, DayNumber(0, 1, 1));
+    EXPECT_EQ(60u, DayNumber(0, 3, 1)); // year 0 is a leap year
+    EXPECT_EQ(9999u, DateOfDayNumber(DayNumber(9999, 12, 31)).wYear);
+    EXPECT_EQ(DayNumber(2023, 3, 2), DayNumber(2023, 2, 30));
+}
+
+TEST(DayNumber, DaysAddedAndCountedFollowFromIt) {
+    const SYSTEMTIME from = MakeDate(2026, 12, 20);
+    for (std::uint32_t n : {0u, 1u, 12u, 3659u}) {
+        SYSTEMTIME to = from;
+        ASSERT_TRUE(AddDays(to, n));
+        EXPECT_EQ(DayNumber(from) + n, DayNumber(to));
+        EXPECT_EQ(DayOfWeek(to.wYear, to.wMonth, to.wDay), to.wDayOfWeek);
+        EXPECT_EQ(n + 1, CountDays(from, to));
+        EXPECT_EQ(n == 0 ? 1u : 0u, CountDays(to, from));
+    }
+    // Never past LAST_YEAR, whatever n: the date stays as it was.
+    for (std::uint32_t n : {1u, 0xFFFFFFFFu}) {
+        SYSTEMTIME last = MakeDate(9999, 12, 31);
+        EXPECT_FALSE(AddDays(last, n));
+        EXPECT_EQ(DayNumber(9999, 12, 31), DayNumber(last));
+    }
+}

@@ -5,61 +5,132 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
+
 namespace {
 const unsigned kPaydaySat = DT_MONTHLY | DF_SHIFT_SAT_SUN_HOL | DF_PAYDAY_SHIFT;
 const unsigned kPaydaySun = DT_MONTHLY | DF_SHIFT_SUN_HOL | DF_PAYDAY_SHIFT;
 } // namespace
 
-TEST(PaydayMove, SaturdaySundayAndHolidayShift) {
-    const CKmdDate payday = RawEntry(0, 25, 0, 0, kPaydaySat);
-    // Saturday 25 April: Sunday the 26th is off too, so back to Friday the 24th.
-    EXPECT_EQ(Days{24}, Applying(payday, 2026, 4));
-    // Sunday 25 January: on to Monday the 26th.
-    EXPECT_EQ(Days{26}, Applying(payday, 2026, 1));
-    // Friday 25 September, a holiday: Saturday is off, so Thursday the 24th.
-    EXPECT_EQ(Days{24}, Applying(payday, 2026, 9, Holidays({{9, 25}})));
-    // An ordinary Friday stays.
-    EXPECT_EQ(Days{25}, Applying(payday, 2026, 9));
+// Each move in a month of a real calendar: the days the entry applies on.
+TEST(MatchingMove, TheDaysEachMoveGivesInAMonth) {
+    const unsigned later = DF_SHIFT_LATER, sunHol = DT_MONTHLY | DF_SHIFT_SUN_HOL,
+                   satSunHol = DT_MONTHLY | DF_SHIFT_SAT_SUN_HOL;
+    const unsigned secondMonday = DT_MONTHLY | Week(2) | DF_SHIFT_SUN_HOL | later;
+    const unsigned quarter2 = DT_QUARTER2 | DF_SHIFT_SAT_SUN_HOL | later;
+    const struct {
+        unsigned flags, months, startDay, weekday, year, month;
+        CKmdHoliday off;
+        Days expected;
+    } cases[] = {
+        // The payday shift with Saturdays off. Saturday 25 April: Sunday the 26th is off too,
+        // so back to Friday the 24th. Sunday 25 January: on to Monday the 26th. Friday 25
+        // September, a holiday: Saturday is off, so Thursday the 24th. An ordinary Friday stays.
+        {kPaydaySat, 0, 25, 0, 2026, 4, {}, {24}},
+        {kPaydaySat, 0, 25, 0, 2026, 1, {}, {26}},
+        {kPaydaySat, 0, 25, 0, 2026, 9, Holidays({{9, 25}}), {24}},
+        {kPaydaySat, 0, 25, 0, 2026, 9, {}, {25}},
+        // Off Sundays and holidays it leaves Saturdays: Saturday the 25th counts as a working
+        // day; Monday 26 January a holiday: back to Saturday the 24th.
+        {kPaydaySun, 0, 25, 0, 2026, 4, {}, {25}},
+        {kPaydaySun, 0, 25, 0, 2026, 1, {}, {26}},
+        {kPaydaySun, 0, 25, 0, 2026, 1, Holidays({{1, 26}}), {24}},
+        // Past the month's end it goes back from the nominal day: 1 May 2022 is a Sunday, so
+        // "April 31" is one, the day after is off as well, and the day before the nominal date
+        // is Saturday the 30th (the 29th would be two steps back). With Saturdays off the
+        // ordinary move goes on back to Friday the 29th.
+        {kPaydaySun, 0, 31, 0, 2022, 4, {}, {30}},
+        {kPaydaySat, 0, 31, 0, 2022, 4, {}, {29}},
+        // The later direction runs forward from the day before: Saturday 25 April 2026, the
+        // 24th a holiday: the payday step lands on the 24th, and the later move runs over the
+        // 25th and 26th to Monday the 27th. The payday shift alone (as the legacy import can
+        // make it) moves off Sundays and holidays only.
+        {kPaydaySat | later, 0, 25, 0, 2026, 4, Holidays({{4, 24}}), {27}},
+        {DT_MONTHLY | DF_PAYDAY_SHIFT, 0, 25, 0, 2026, 1, {}, {26}},
+        // The ordinary move, earlier and later, off Sunday 25 January 2026; a run of holidays
+        // is stepped over whole.
+        {sunHol, 0, 25, 0, 2026, 1, {}, {24}},
+        {satSunHol, 0, 25, 0, 2026, 1, {}, {23}},
+        {sunHol | later, 0, 25, 0, 2026, 1, {}, {26}},
+        {sunHol | later, 0, 25, 0, 2026, 1, Holidays({{1, 26}, {1, 27}, {1, 28}}), {29}},
+        // A weekly rule stays in its block: Monday 7 April 2025 a holiday, the block of days
+        // 1-7 gets Tuesday the 8th, which applies on Tuesday the 1st; the block 8-14 keeps its
+        // Monday, the 14th.
+        {DT_WEEKLY | DF_SHIFT_SUN_HOL | later,
+         0,
+         0,
+         2,
+         2025,
+         4,
+         Holidays({{4, 7}}),
+         {1, 14, 21, 28}},
+        // Day 31 in a thirty-day month. "April 31" marked off: back onto the 30th; forward it
+        // leaves April.
+        {DT_MONTHLY, 0, 31, 0, 2026, 4, {}, {}},
+        {DT_MONTHLY, 0, 31, 0, 2026, 5, {}, {31}},
+        {sunHol, 0, 31, 0, 2026, 4, Holidays({{4, 31}}), {30}},
+        {sunHol | later, 0, 31, 0, 2026, 4, Holidays({{4, 31}}), {}},
+        // The second Monday of January off its holiday.
+        {secondMonday, M(1), 0, 2, 2026, 1, Holidays({{1, 12}}), {13}},
+        {secondMonday, M(1), 0, 2, 2026, 1, {}, {12}},
+        {secondMonday, M(1), 0, 2, 2026, 2, {}, {}},
+        // Alternate months and quarters compare the day only. Quarter 2, day 28: Saturday 28
+        // February 2026 moves on to Monday 2 March, so the entry applies on 2 February (a month
+        // of its set, same day number). A month outside the set never applies, whatever a
+        // neighbour's move gives.
+        {quarter2, 0, 28, 0, 2026, 2, {}, {2}},
+        {quarter2, 0, 28, 0, 2026, 3, {}, {}},
+    };
+    for (std::size_t i = 0; i < sizeof cases / sizeof cases[0]; ++i) {
+        const auto& c = cases[i];
+        EXPECT_EQ(c.expected, Applying(RawEntry(c.months, c.startDay, 0, c.weekday, c.flags),
+                                       c.year, c.month, c.off))
+            << "row " << i;
+    }
 }
 
-TEST(PaydayMove, SundayAndHolidayShiftLeavesSaturdays) {
-    const CKmdDate payday = RawEntry(0, 25, 0, 0, kPaydaySun);
-    EXPECT_EQ(Days{25}, Applying(payday, 2026, 4)); // Saturday counts as a working day
-    EXPECT_EQ(Days{26}, Applying(payday, 2026, 1));
-    // Monday the 26th a holiday: back to Saturday the 24th.
-    EXPECT_EQ(Days{24}, Applying(payday, 2026, 1, Holidays({{1, 26}})));
-}
-
-TEST(PaydayMove, PastTheMonthsEndGoesBackFromTheNominalDay) {
-    // 1 May 2022 is a Sunday, so "April 31" is one: the day after is off as well, and the day
-    // before the nominal date is Saturday the 30th (the 29th would be two steps back).
-    const CKmdDate e = RawEntry(0, 31, 0, 0, kPaydaySun);
-    EXPECT_EQ(Days{30}, Applying(e, 2022, 4));
-    // With Saturdays off the ordinary move goes on back to Friday the 29th.
-    EXPECT_EQ(Days{29}, Applying(RawEntry(0, 31, 0, 0, kPaydaySat), 2022, 4));
-}
-
-TEST(PaydayMove, LaterDirectionRunsForwardFromTheDayBefore) {
-    // Saturday 25 April 2026, the 24th a holiday: the payday step lands on the 24th, and the
-    // later move runs over the 25th and 26th to Monday the 27th.
-    const CKmdDate e = RawEntry(0, 25, 0, 0, kPaydaySat | DF_SHIFT_LATER);
-    EXPECT_EQ(Days{27}, Applying(e, 2026, 4, Holidays({{4, 24}})));
-    // Payday shift alone (as the legacy import can make it): Sundays and holidays only.
-    EXPECT_EQ(Days{26}, Applying(RawEntry(0, 25, 0, 0, DT_MONTHLY | DF_PAYDAY_SHIFT), 2026, 1));
-}
-
-TEST(OrdinaryMove, EarlierAndLaterOffSundaysSaturdaysAndHolidays) {
-    // Sunday 25 January 2026.
-    EXPECT_EQ(Days{24}, Applying(RawEntry(0, 25, 0, 0, DT_MONTHLY | DF_SHIFT_SUN_HOL), 2026, 1));
-    EXPECT_EQ(Days{23},
-              Applying(RawEntry(0, 25, 0, 0, DT_MONTHLY | DF_SHIFT_SAT_SUN_HOL), 2026, 1));
-    EXPECT_EQ(
-        Days{26},
-        Applying(RawEntry(0, 25, 0, 0, DT_MONTHLY | DF_SHIFT_SUN_HOL | DF_SHIFT_LATER), 2026, 1));
-    // A run of holidays is stepped over whole.
-    EXPECT_EQ(Days{29},
-              Applying(RawEntry(0, 25, 0, 0, DT_MONTHLY | DF_SHIFT_SUN_HOL | DF_SHIFT_LATER), 2026,
-                       1, Holidays({{1, 26}, {1, 27}, {1, 28}})));
+// The moves against a model of their own on the serial day number: over random tables and
+// years, an entry of one day (or one day a month) moved off Sundays, Saturdays or holidays,
+// earlier or later, with or without the payday step, applies on the day the model reaches,
+// compared by month and day, and on no other.
+TEST(MatchingMove, AgreesWithAModelOnTheSerialDayNumber) {
+    std::mt19937 rng(26);
+    for (unsigned round = 0; round < 400; ++round) {
+        const unsigned year = 1700 + rng() % 500;
+        CKmdHoliday table;
+        for (unsigned m = 1; m <= 12; ++m)
+            for (unsigned d = 1; d <= 31; ++d)
+                table.Mark(m, d, rng() % 100 < 12 + round % 3 * 15u); // up to two days in five
+        const bool monthly = rng() % 2, satOff = rng() % 2, later = rng() % 2, payday = rng() % 2;
+        // A real nominal day: the one-day entry's any day of its month, the monthly one's the
+        // 1st to the 28th (days past a month's end are rows of the table above).
+        const unsigned entryMonth = 1 + rng() % 12;
+        const unsigned day = 1 + rng() % (monthly ? 28 : DaysInMonth(year, entryMonth));
+        const unsigned flags = (monthly ? DT_MONTHLY : DT_DAY) |
+                               (satOff ? DF_SHIFT_SAT_SUN_HOL : DF_SHIFT_SUN_HOL) |
+                               (later ? DF_SHIFT_LATER : 0) | (payday ? DF_PAYDAY_SHIFT : 0);
+        const KmdRule rule = RawEntry(monthly ? 0 : M(entryMonth), day, 0, 0, flags).GetRule();
+        const auto off = [&](std::uint32_t n) {
+            const SYSTEMTIME t = DateOfDayNumber(n);
+            const unsigned weekday = (n + 6) % 7; // 1 January of year 0 was a Saturday
+            return weekday == 0 || (satOff && weekday == 6) || table.IsHoliday(t.wMonth, t.wDay);
+        };
+        for (unsigned m = 1; m <= 12; ++m) {
+            // The day the model reaches from the nominal day of month m (or of the entry's).
+            std::uint32_t n = DayNumber(year, monthly ? m : entryMonth, day);
+            if (payday && off(n))
+                n = off(n + 1) ? n - 1 : n + 1;
+            unsigned steps = 0;
+            for (; off(n) && steps <= 366; ++steps)
+                n = later ? n + 1 : n - 1;
+            const SYSTEMTIME reached = DateOfDayNumber(n);
+            for (unsigned d = 1; d <= DaysInMonth(year, m); ++d) {
+                const bool expected = steps <= 366 && reached.wMonth == m && reached.wDay == d;
+                ASSERT_EQ(expected, Matches(rule, MakeDate(year, m, d), table))
+                    << "round " << round << ": " << year << "/" << m << "/" << d;
+            }
+        }
+    }
 }
 
 TEST(OrdinaryMove, AcrossTheYearsEndTheMonthAndDayCount) {
@@ -80,42 +151,6 @@ TEST(OrdinaryMove, AcrossTheYearsEndTheMonthAndDayCount) {
     const CKmdDate back = RawEntry(M(1), 1, 0, 0, DT_DAY | DF_SHIFT_SUN_HOL);
     EXPECT_TRUE(Matches(back.GetRule(), MakeDate(2023, 12, 31), CKmdHoliday()));
     EXPECT_FALSE(Matches(back.GetRule(), MakeDate(2023, 1, 1), CKmdHoliday()));
-}
-
-TEST(OrdinaryMove, WeeklyRuleStaysInItsBlock) {
-    // Monday 7 April 2025 a holiday: the block of days 1-7 gets Tuesday the 8th, which applies
-    // on Tuesday the 1st; the block 8-14 keeps its Monday, the 14th.
-    const CKmdDate e = RawEntry(0, 0, 0, 2, DT_WEEKLY | DF_SHIFT_SUN_HOL | DF_SHIFT_LATER);
-    const CKmdHoliday h = Holidays({{4, 7}});
-    EXPECT_EQ((Days{1, 14, 21, 28}), Applying(e, 2025, 4, h));
-}
-
-TEST(OrdinaryMove, DayThirtyOneInAThirtyDayMonth) {
-    EXPECT_EQ(Days{}, Applying(RawEntry(0, 31, 0, 0, DT_MONTHLY), 2026, 4));
-    EXPECT_EQ(Days{31}, Applying(RawEntry(0, 31, 0, 0, DT_MONTHLY), 2026, 5));
-    // "April 31" marked off: back onto the 30th; forward it leaves April.
-    const CKmdHoliday h = Holidays({{4, 31}});
-    EXPECT_EQ(Days{30}, Applying(RawEntry(0, 31, 0, 0, DT_MONTHLY | DF_SHIFT_SUN_HOL), 2026, 4, h));
-    EXPECT_EQ(Days{},
-              Applying(RawEntry(0, 31, 0, 0, DT_MONTHLY | DF_SHIFT_SUN_HOL | DF_SHIFT_LATER), 2026,
-                       4, h));
-}
-
-TEST(OrdinaryMove, SecondMondayOfJanuaryOffItsHoliday) {
-    const unsigned f = DT_MONTHLY | Week(2) | DF_SHIFT_SUN_HOL | DF_SHIFT_LATER;
-    const CKmdDate e = RawEntry(M(1), 0, 0, 2, f);
-    EXPECT_EQ(Days{13}, Applying(e, 2026, 1, Holidays({{1, 12}})));
-    EXPECT_EQ(Days{12}, Applying(e, 2026, 1));
-    EXPECT_EQ(Days{}, Applying(e, 2026, 2));
-}
-
-TEST(OrdinaryMove, AlternateMonthsAndQuartersCompareTheDayOnly) {
-    // Quarter 2, day 28: Saturday 28 February 2026 moves on to Monday 2 March, so the entry
-    // applies on 2 February (a month of its set, same day number).
-    const CKmdDate e = RawEntry(0, 28, 0, 0, DT_QUARTER2 | DF_SHIFT_SAT_SUN_HOL | DF_SHIFT_LATER);
-    EXPECT_EQ(Days{2}, Applying(e, 2026, 2));
-    // A month outside the set never applies, whatever a neighbour's move gives.
-    EXPECT_EQ(Days{}, Applying(e, 2026, 3));
 }
 
 TEST(OrdinaryMove, BoundedToAYearOfSteps) {

@@ -1,7 +1,7 @@
 // The backup step before a save: one generation, named from the file-name part only.
 #include "KmbBuilder.h"
 #include "TestUtil.h"
-#include "calendar/KmdDataFile.h"
+#include "data/KmdEntryFile.h"
 
 #include <gtest/gtest.h>
 
@@ -140,7 +140,7 @@ TEST(MakeBackup, LinksUnderTheTemporaryNamesAreNotFollowed) {
     ASSERT_EQ(0, symlink("nowhere", (dir + "/a.kmb.tmp~1").c_str())); // dangling
     EXPECT_TRUE(MakeBackup((dir + "/a.kmb").c_str()));
     EXPECT_EQ("data", ReadBytes(dir + "/a.bak"));
-    CKmdDataFile file;
+    CKmdEntryFile file;
     ASSERT_TRUE(file.Write((dir + "/a.kmb").c_str()));
     EXPECT_EQ(Header(0), ReadBytes(dir + "/a.kmb"));
     EXPECT_EQ("victim", ReadBytes(dir + "/victim"));

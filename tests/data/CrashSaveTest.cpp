@@ -1,7 +1,7 @@
 // A save recorded step by step and replayed into every state a power cut may leave, and a save
 // stopped at each step (a failure, natively a kill): the old or new generation whole, always.
 #include "TestUtil.h"
-#include "calendar/KmdDataFile.h"
+#include "data/KmdEntryFile.h"
 #include "platform/FileOps.h"
 
 #include <gtest/gtest.h>
@@ -62,7 +62,9 @@ struct CSaveCase {
         WriteBytes(target + ".tmp~", "cut");
         WriteBytes(backup + ".tmp~1", "cut");
     }
-    bool Save() const { return MakeBackup(target.c_str()) && CKmdDataFile().Write(target.c_str()); }
+    bool Save() const {
+        return MakeBackup(target.c_str()) && CKmdEntryFile().Write(target.c_str());
+    }
     Disk OnDisk() const {
         Disk d;
         for (const std::string& path : FilesIn(dir)) // "\\" on Windows

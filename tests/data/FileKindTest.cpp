@@ -8,62 +8,6 @@
 
 #include <string>
 #include <vector>
-#ifdef _WIN32
-#include <windows.h>
-#else
-#include <sys/stat.h>
-#endif
-
-namespace {
-struct Target {
-    const char* what;
-    std::string path;
-};
-
-// What lies in wait for a reader on this platform; each would block or never end if read.
-std::vector<Target> NotRegular(const std::string& dir) {
-    std::vector<Target> t = {{"folder", FreshDir(dir.substr(4) + "/folder.kmb")}};
-#ifdef _WIN32
-    for (const char* device : {"NUL", "CON", "COM1", "C:\\NUL.kmb"})
-        t.push_back({device, device});
-    t.push_back({"pipe whose server never writes", "\\\\.\\pipe\\koyomi-silent"});
-#else
-    const std::string fifo = dir + "/fifo.kmb";
-    mkfifo(fifo.c_str(), 0600);
-    t.push_back({"FIFO without a writer", fifo});
-    t.push_back({"/dev/zero", "/dev/zero"});
-    t.push_back({"/dev/null", "/dev/null"});
-#endif
-    return t;
-}
-} // namespace
-
-TEST(RegularFilesOnly, ReadersRefuseFoldersDevicesAndPipesAndKeepWhatIsHeld) {
-    const std::string dir = FreshDir("notregular");
-    const std::string good = dir + "/good.kmb";
-    WriteBytes(good, Header(1) + Record(0x10, 1, 0, 0, DF_HOLIDAY, "元日"));
-#ifdef _WIN32
-    // A server that never connects nor writes: reading from it would wait forever.
-    HANDLE server = CreateNamedPipeA("\\\\.\\pipe\\koyomi-silent", PIPE_ACCESS_DUPLEX,
-                                     PIPE_TYPE_BYTE | PIPE_WAIT, 4, 0, 0, 0, nullptr);
-    ASSERT_NE(server, INVALID_HANDLE_VALUE);
-#endif
-    for (const Target& t : NotRegular(dir)) {
-        SCOPED_TRACE(t.what);
-        CKmdDataFile file;
-        ASSERT_TRUE(file.Append(good.c_str()));
-        EXPECT_FALSE(file.Append(t.path.c_str()));
-        EXPECT_NE(LOAD_OK, file.GetLoadFailure());
-        EXPECT_FALSE(file.Read(t.path.c_str()));
-        EXPECT_FALSE(file.ImportText(t.path.c_str()));
-        EXPECT_EQ(1, file.GetCount());
-        EXPECT_TRUE(file.GetHolidays().IsHoliday(1, 1));
-        EXPECT_EQ(nullptr, OpenRegularFile(t.path.c_str()));
-    }
-#ifdef _WIN32
-    CloseHandle(server);
-#endif
-}
 
 TEST(RegularFilesOnly, LoadFailureTellsWhy) {
     const std::string dir = FreshDir("loadfailure");
@@ -83,9 +27,9 @@ TEST(RegularFilesOnly, LoadFailureTellsWhy) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.path);
-        CKmdDataFile file;
+        CKmdEntryFile file;
         EXPECT_EQ(c.why == LOAD_OK, file.Append(c.path.c_str()));
-        EXPECT_EQ(c.why, file.GetLoadFailure());
+        EXPECT_EQ(c.why, file.GetLoadReport().failure);
     }
     EXPECT_EQ(FILE_MISSING, KindOfFile((dir + "/missing.kmb").c_str()));
     EXPECT_EQ(FILE_REGULAR, KindOfFile((dir + "/good.kmb").c_str()));
@@ -110,10 +54,10 @@ TEST(RegularFilesOnly, HugeCountInABigFileIsRefusedAsAWhole) {
         std::fputc(0, f);
         std::fclose(f);
     }
-    CKmdDataFile file;
+    CKmdEntryFile file;
     ASSERT_TRUE(file.Append((dir + "/good.kmb").c_str()));
     EXPECT_FALSE(file.Append(big.c_str()));
-    EXPECT_EQ(LOAD_TOO_LARGE, file.GetLoadFailure());
+    EXPECT_EQ(LOAD_TOO_LARGE, file.GetLoadReport().failure);
     EXPECT_EQ(1, file.GetCount());
     CKmdDate first;
     ASSERT_TRUE(file.GetAt(0, first));

@@ -41,7 +41,7 @@ TEST(GoldenFile, ReadsIntoTheKnownEntriesAndWritesBackTheSameBytes) {
     std::vector<std::string> expected;
     for (const CKmdDate& e : GoldenEntries())
         expected.push_back(Image(e));
-    CKmdDataFile read, appended;
+    CKmdEntryFile read, appended;
     ASSERT_TRUE(read.Read(golden.c_str()));
     EXPECT_EQ(expected, Images(read));
     ASSERT_TRUE(appended.Append(golden.c_str()));
@@ -51,7 +51,7 @@ TEST(GoldenFile, ReadsIntoTheKnownEntriesAndWritesBackTheSameBytes) {
     ASSERT_TRUE(read.Write((dir + "/copy.kmb").c_str()));
     EXPECT_EQ(bytes, ReadBytes(dir + "/copy.kmb"));
 
-    CKmdDataFile built;
+    CKmdEntryFile built;
     for (const CKmdDate& e : GoldenEntries())
         built.Add(e);
     ASSERT_TRUE(built.Write((dir + "/built.kmb").c_str()));

@@ -10,48 +10,6 @@
 #include <vector>
 
 namespace {
-struct ImportCase {
-    const char* what;
-    std::string text;
-    std::vector<CKmdDate> entries;
-    unsigned stopLine; // 0: read to the end
-};
-
-// The fields of the common line "0 1 1 0 0 0 0 NAME": type DT_DAY on 1/1.
-CKmdDate Jan1(const std::string& name) {
-    return RawEntry(0x10, 1, 0, 0, DT_DAY, name);
-}
-
-class LegacyImport : public ::testing::Test {
-protected:
-    void SetUp() override {
-        SYSTEMTIME now{};
-        now.wYear = 2026;
-        now.wMonth = 1;
-        now.wDay = 1;
-        SetClockOverride(&now);
-        dir = FreshDir("import");
-    }
-    void TearDown() override { SetClockOverride(nullptr); }
-
-    void Check(const std::vector<ImportCase>& cases) {
-        for (const ImportCase& c : cases) {
-            SCOPED_TRACE(c.what);
-            const std::string path = dir + "/case.kmd";
-            WriteBytes(path, c.text);
-            CKmdDataFile file;
-            file.Add(Jan1("held before"));
-            ASSERT_TRUE(file.ImportText(path.c_str()));
-            std::vector<std::string> expected;
-            for (const CKmdDate& e : c.entries)
-                expected.push_back(Image(e));
-            EXPECT_EQ(expected, Images(file));
-            EXPECT_EQ(c.stopLine, file.GetImportStopLine());
-        }
-    }
-
-    std::string dir;
-};
 
 TEST_F(LegacyImport, EdgeCasesOfTheFormat) {
     Check({
@@ -313,28 +271,4 @@ TEST_F(LegacyImport, StopLineCountsEveryPhysicalLine) {
     });
 }
 
-TEST_F(LegacyImport, ReplacesTheListAndMarksItsHolidays) {
-    const std::string path = dir + "/h.kmd";
-    WriteBytes(path, "0 1 1 0 0 0 1 元日\n10 8 13 8 16 0 1 夏休み\n");
-    CKmdDataFile file;
-    file.Add(Jan1("old"));
-    ASSERT_TRUE(file.ImportText(path.c_str()));
-    EXPECT_EQ(2, file.GetCount());
-    EXPECT_TRUE(file.GetHolidays().IsHoliday(1, 1));
-    EXPECT_TRUE(file.GetHolidays().IsHoliday(8, 16));
-    EXPECT_FALSE(file.GetHolidays().IsHoliday(8, 17));
-
-    // A file that cannot be opened changes nothing, the stop line included.
-    WriteBytes(path, "0 1 1 0 0 0 0 a\nx\n");
-    ASSERT_TRUE(file.ImportText(path.c_str()));
-    ASSERT_EQ(2u, file.GetImportStopLine());
-    const auto images = Images(file);
-    const auto masks = Masks(file);
-    EXPECT_FALSE(file.ImportText((dir + "/missing.kmd").c_str()));
-    const std::string folder = FreshDir("import/folder.kmd");
-    EXPECT_FALSE(file.ImportText(folder.c_str()));
-    EXPECT_EQ(images, Images(file));
-    EXPECT_EQ(masks, Masks(file));
-    EXPECT_EQ(2u, file.GetImportStopLine());
-}
 } // namespace

@@ -31,7 +31,7 @@ TEST(LegacyText, NamesOfCp932AndUtf8FilesImportAsCp932) {
         CKmdEntryFile file;
         ASSERT_TRUE(
             file.ImportTextBytes(reinterpret_cast<const unsigned char*>(text.data()), text.size()));
-        EXPECT_EQ(0u, file.GetImportStopLine());
+        EXPECT_EQ(0u, file.GetLoadReport().importStopLine);
         ASSERT_EQ(1, file.GetCount());
         CKmdDate e;
         file.GetAt(0, e);

@@ -1,7 +1,7 @@
 // A write that fails after the open (a full disk, as the file-size limit makes it) must say
 // so and leave the target as it was.
 #include "TestUtil.h"
-#include "calendar/KmdDataFile.h"
+#include "data/KmdEntryFile.h"
 
 #include <gtest/gtest.h>
 
@@ -15,7 +15,7 @@ TEST(WriteFullDisk, FailsAndKeepsTheOldTarget) {
     const std::string target = dir + "/keep.kmb";
     const std::string old("\x00\x00\x02\x00\x00\x00\x00\x00", 8);
     WriteBytes(target, old);
-    CKmdDataFile f;
+    CKmdEntryFile f;
     CKmdDate e;
     e.SetName(std::string(100, 'w').c_str());
     for (int i = 0; i < 100; ++i)

@@ -5,7 +5,7 @@
 #include "FakeMainView.h"
 #include "TestUtil.h"
 #include "calendar/KmdDataFile.h"
-#include "data/RowText.h"
+#include "calendar/RowText.h"
 #include "editor/MainDialog.h"
 #include "editor/Resource.h"
 
@@ -26,7 +26,7 @@ inline RowTexts TextsOf(const CKmdDate& e) {
     return t;
 }
 
-inline std::vector<std::string> NamesOf(const CKmdDataFile& file) {
+inline std::vector<std::string> NamesOf(const CKmdEntryFile& file) {
     std::vector<std::string> out;
     for (int i = 0; i < file.GetCount(); ++i) {
         CKmdDate e;
@@ -82,7 +82,7 @@ protected:
 
     // The rows show the entries, one to one and in order.
     void ExpectRowsMatch() {
-        const CKmdDataFile& file = dialog.DataFile();
+        const CKmdEntryFile& file = dialog.DataFile();
         ASSERT_EQ(file.GetCount(), view.RowCount());
         for (int i = 0; i < file.GetCount(); ++i) {
             CKmdDate e;

@@ -245,7 +245,7 @@ protected:
     }
 
     void ExpectSameAsModel() {
-        const CKmdDataFile& file = dialog.DataFile();
+        const CKmdEntryFile& file = dialog.DataFile();
         ASSERT_EQ(static_cast<int>(model.size()), file.GetCount());
         for (int i = 0; i < file.GetCount(); ++i) {
             CKmdDate e;

@@ -3,7 +3,7 @@
 #include "RemoteMemory.h"
 #include "TestUtil.h"
 #include "calendar/KmdDataFile.h"
-#include "data/RowText.h"
+#include "calendar/RowText.h"
 #include "editor/Resource.h"
 #include "editor/win32/MainWnd.h"
 

@@ -5,7 +5,7 @@
 #include "EntryUtil.h"
 #include "TestUtil.h"
 #include "calendar/KmdDataFile.h"
-#include "data/RowText.h"
+#include "calendar/RowText.h"
 #include "editor/Resource.h"
 #include "winui/Clipboard.h"
 

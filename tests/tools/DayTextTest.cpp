@@ -12,6 +12,7 @@
 
 #include <cstdio>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -153,6 +154,33 @@ TEST_F(DayText, NoFileReadExitsOneAndCommandNamesGetAHint) {
     }
     EXPECT_EQ("今日は、2027/01/13 水曜日です。\n\r\nなし",
               RunKoyomi(dir, "--raw --date 2027-01-13 holiday").out);
+}
+
+// A file cut short inside the third of the four records its header promises: the day text
+// shows what it held (the cut record's name as far as it is present) and reports the file
+// once, and koyomi warns of it from that report, as dump does from the entry list's.
+TEST_F(DayText, ACutFileShowsWhatItHeldAndIsWarnedOf) {
+    const std::string bytes = Header(4) + Record(0, 2, 0, 0, DT_MONTHLY, "pay") +
+                              Record(0, 3, 0, 0, DT_MONTHLY, "no") +
+                              Record(0, 2, 0, 0, DT_MONTHLY, "deadline");
+    WriteBytes(dir + "/cut.kmb", bytes.substr(0, bytes.size() - 4));
+    std::vector<CutFile> cut;
+    const std::string text =
+        MakeDayText((dir + "/cut.kmb").c_str(), MakeDate(2004, 3, 2), nullptr, &cut);
+    EXPECT_EQ("今日は、2004/03/02 火曜日です。\n\r\npay\r\ndead", text);
+    ASSERT_EQ(1u, cut.size());
+    EXPECT_EQ(dir + "/cut.kmb", cut[0].path);
+    EXPECT_EQ(4u, cut[0].records.promised);
+    EXPECT_EQ(3u, cut[0].records.read);
+    EXPECT_EQ(2u, cut[0].records.whole);
+
+    const ToolRun r = RunKoyomi(dir, "--raw --date 2004-03-02 cut.kmb");
+    EXPECT_EQ(0, r.status);
+    EXPECT_EQ(text, r.out);
+    const std::string warning = Redirected("koyomi: warning: cut.kmb: read 3 of the 4 records its "
+                                           "header promises; the file may be damaged\n");
+    EXPECT_EQ(warning, r.err);
+    EXPECT_EQ(warning, RunKoyomi(dir, "dump cut.kmb").err);
 }
 
 TEST_F(DayText, BadArgumentsExitTwoWithNothingOnStdout) {

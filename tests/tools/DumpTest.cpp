@@ -144,7 +144,7 @@ TEST(KoyomiTool, LoadFailuresExitOneAndUsageErrorsTwo) {
         SCOPED_TRACE(args);
         const ToolRun r = RunKoyomi(dir, args);
         EXPECT_EQ(2, r.status);
-        EXPECT_NE(std::string::npos, r.err.find("usage")) << r.err;
+        EXPECT_NE(std::string::npos, r.err.find("Try 'koyomi --help'.")) << r.err;
     }
     const ToolRun help = RunKoyomi(dir, "--help");
     EXPECT_EQ(0, help.status);

@@ -50,7 +50,7 @@ TEST(KoyomiHolidays, BinaryAndTextFilesHoldTheYear) {
     for (std::size_t p = text.find('\n'); p != std::string::npos; p = text.find('\n', p + 1))
         ASSERT_EQ('\r', text[p - 1]);
     ASSERT_TRUE(file.ImportText((dir + "/holidays-2019.kmd").c_str()));
-    EXPECT_EQ(0u, file.GetImportStopLine());
+    EXPECT_EQ(0u, file.GetLoadReport().importStopLine);
     ExpectHolidaysOf(2019, file);
 
     // A named OUT, and over an existing file the old one is kept as the backup.

@@ -10,8 +10,8 @@ MSG(MSG_NO_SUCH_FILE, u8"no such file", u8"ファイルがありません")
 MSG(MSG_NOT_REGULAR, u8"not a regular file", u8"通常のファイルではありません")
 MSG(MSG_NOT_DATA_FILE, u8"not a data file of this version",
     u8"この版のデータファイルではありません")
-MSG(MSG_PATH_TOO_LONG, u8"longer than 259 bytes", u8"259バイトを超えています")
-MSG(MSG_PATH_TOO_LONG_IN, u8"longer than 259 bytes in %1", u8"%1 と合わせると259バイトを超えます")
+MSG(MSG_PATH_TOO_LONG, u8"longer than %1 bytes", u8"%1バイトを超えています")
+MSG(MSG_PATH_TOO_LONG_IN, u8"longer than %2 bytes in %1", u8"%1 と合わせると%2バイトを超えます")
 MSG(MSG_TOO_LARGE, u8"too large to load", u8"大きすぎて読み込めません")
 MSG(MSG_UNREADABLE, u8"cannot be read", u8"読み込めません")
 MSG(MSG_ACCESS_DENIED, u8"access denied", u8"アクセスが拒否されました")
@@ -72,25 +72,25 @@ MSG(MSG_NAME_THE_FILES, u8"name the data files, or a chip text with --chip FILE"
     u8"データファイルか、--chip FILE で小片の文字列のファイルを書いてください")
 MSG(MSG_BAD_MONTH, u8"bad month \"%1\" (use YYYY-MM)",
     u8"月「%1」が正しくありません（YYYY-MM の形で書きます）")
-MSG(MSG_BAD_DAYS, u8"--days takes a number of days from 1 to 3660, not \"%1\"",
-    u8"--days には 1 から 3660 までの日数を書きます（「%1」は使えません）")
+MSG(MSG_BAD_DAYS, u8"--days takes a number of days from 1 to %2, not \"%1\"",
+    u8"--days には 1 から %2 までの日数を書きます（「%1」は使えません）")
 MSG(MSG_BAD_COLOR, u8"--color is never, always or auto, not \"%1\"",
     u8"--color は never、always、auto のどれかです（「%1」は使えません）")
 MSG(MSG_BAD_TIME, u8"bad time for --alarm-at: \"%1\" (use HH:MM, 00:00 to 23:59)",
     u8"--alarm-at の時刻「%1」が正しくありません（HH:MM の形で、00:00 から 23:59 まで）")
 MSG(MSG_DAYS_OR_TO, u8"give either --days or --to, not both",
     u8"--days と --to は一緒に使えません。どちらか一方を書いてください")
-MSG(MSG_PAST_LAST_YEAR, u8"the range would run past the year 9999",
-    u8"期間が 9999年を超えてしまいます")
+MSG(MSG_PAST_LAST_YEAR, u8"the range would run past the year %1",
+    u8"期間が %1年を超えてしまいます")
 MSG(MSG_TO_BEFORE_FROM, u8"--to is before --from", u8"--to の日付が --from より前です")
-MSG(MSG_RANGE_TOO_LONG, u8"the range is longer than 3660 days",
-    u8"期間が 3660日より長くなっています")
+MSG(MSG_RANGE_TOO_LONG, u8"the range is longer than %1 days",
+    u8"期間が %1日より長くなっています")
 MSG(MSG_EXPECTED_ONE_PATH, u8"expected one PATH", u8"PATH を１つ書いてください")
 MSG(MSG_EXPECTED_IN_OUT, u8"expected IN and OUT", u8"IN と OUT を書いてください")
 MSG(MSG_BAD_YEAR, u8"bad year \"%1\" (give a year such as 2027)",
     u8"年「%1」が正しくありません（2027 のように書きます）")
-MSG(MSG_YEAR_OUTSIDE, u8"year %1 is outside 2000-2099, the years these rules cover",
-    u8"%1年は、この祝日の決まりが扱う 2000～2099年の外です")
+MSG(MSG_YEAR_OUTSIDE, u8"year %1 is outside %2-%3, the years these rules cover",
+    u8"%1年は、この祝日の決まりが扱う %2～%3年の外です")
 MSG(MSG_FROM_TO_TOGETHER, u8"--from and --to go together",
     u8"--from と --to は両方とも書いてください")
 MSG(MSG_AT_MOST_ONE_DIR, u8"expected at most one DIR", u8"DIR は１つまでです")
@@ -125,34 +125,10 @@ MSG(MSG_HOST_WOULD_LOSE, u8"it holds characters code page 932 lacks, which writi
     u8"コードページ 932 にない文字があり、書き込むと失われます")
 MSG(MSG_HOST_NOTHING_ADDED_HEADING, u8"Lines that add nothing:", u8"何も読み込まれない行:")
 
-// koyomi --help: the usage (also after a usage error), the main mode, the output options of
-// each build, the commands, the examples of each build.
-MSG(MSG_HELP_USAGE,
-    u8"usage: koyomi [--date YYYY-MM-DD] [--now YYYY-MM-DD] [--raw] [--chip FILE] [PATH...]\n"
-    u8"       koyomi dump PATH\n"
-    u8"       koyomi list PATH\n"
-    u8"       koyomi convert IN OUT\n"
-    u8"       koyomi holidays [--text] YEAR [OUT]\n"
-    u8"       koyomi holidays [--text] --from YEAR --to YEAR [DIR]\n"
-    u8"       koyomi agenda [--from DATE] [--days N | --to DATE] [--all] [--tsv]\n"
-    u8"                     (PATH... | --chip FILE)\n"
-    u8"       koyomi month [YYYY-MM] [--color=WHEN] (PATH... | --chip FILE)\n"
-    u8"       koyomi ics [--from DATE] [--to DATE] [--alarm-at HH:MM] [-o FILE]\n"
-    u8"                  (PATH... | --chip FILE)\n"
-    u8"       koyomi --help | --version\n"
-    u8"Every command also takes --utf8.\n",
-    u8"使い方: koyomi [--date YYYY-MM-DD] [--now YYYY-MM-DD] [--raw] [--chip FILE] [PATH...]\n"
-    u8"        koyomi dump PATH\n"
-    u8"        koyomi list PATH\n"
-    u8"        koyomi convert IN OUT\n"
-    u8"        koyomi holidays [--text] YEAR [OUT]\n"
-    u8"        koyomi holidays [--text] --from YEAR --to YEAR [DIR]\n"
-    u8"        koyomi agenda [--from DATE] [--days N | --to DATE] [--all] [--tsv]\n"
-    u8"                      (PATH... | --chip FILE)\n"
-    u8"        koyomi month [YYYY-MM] [--color=WHEN] (PATH... | --chip FILE)\n"
-    u8"        koyomi ics [--from DATE] [--to DATE] [--alarm-at HH:MM] [-o FILE]\n"
-    u8"                   (PATH... | --chip FILE)\n"
-    u8"        koyomi --help | --version\n"
+// koyomi --help: the head of the usage lines (the commands' own come from their table), the
+// main mode, the output options of each build, the commands, the examples of each build.
+MSG(MSG_HELP_USAGE, u8"usage: ", u8"使い方: ")
+MSG(MSG_HELP_UTF8, u8"Every command also takes --utf8.\n",
     u8"どのコマンドにも --utf8 を付けられます。\n")
 MSG(MSG_HELP_MAIN,
     u8"\n"
@@ -203,7 +179,7 @@ MSG(MSG_HELP_OUTPUT_NATIVE,
     u8"  --utf8         Windows でファイルやパイプに UTF-8 で書くためのものです。ここでは\n"
     u8"                 もともと UTF-8 です\n")
 MSG(MSG_HELP_COMMANDS,
-    u8"A line that ends in *N (N = 1-31, one or two digits) asks for that file's entries\n"
+    u8"A line that ends in *N (N = 1-%1, one or two digits) asks for that file's entries\n"
     u8"N days ahead: after the day's own text come \"明日：NAME\", \"明後日：NAME\",\n"
     u8"\"3日後：NAME\" ..., each day as the chip will show it on that day (its year's\n"
     u8"files and holidays). Any other line, such as a.kmb*0 or a.kmb*32, is a path.\n"
@@ -223,7 +199,7 @@ MSG(MSG_HELP_COMMANDS,
     u8"                 an existing OUT as OUT's name up to its last \".\" plus \"bak\"; when\n"
     u8"                 that backup cannot be made, OUT is left as it was and the exit is 1)\n"
     u8"holidays YEAR [OUT]\n"
-    u8"                 write Japan's national holidays of YEAR (2000-2099) as a data file:\n"
+    u8"                 write Japan's national holidays of YEAR (%2-%3) as a data file:\n"
     u8"                 one 当日 entry with the holiday flag per day off, 振替休日 and\n"
     u8"                 国民の休日 included (default OUT holidays-YEAR.kmb; an existing OUT is\n"
     u8"                 backed up as for convert); says which file it wrote and how many\n"
@@ -236,18 +212,18 @@ MSG(MSG_HELP_COMMANDS,
     u8"The holidays follow Japan's holiday law as of 2026 (国民の祝日に関する法律 and the\n"
     u8"one-off acts for 2019-2021; equinox days by the standard approximation): a later\n"
     u8"change of the law needs a new version of koyomi. A YEAR that is no number or lies\n"
-    u8"outside 2000-2099 exits 2 and writes nothing. Next year's file for the chip line\n"
+    u8"outside %2-%3 exits 2 and writes nothing. Next year's file for the chip line\n"
     u8"\"holidays-%year%.kmb\": koyomi holidays 2027 (or --from 2027 --to 2036 for ten).\n"
     u8"\n"
     u8"agenda, month and ics show each day D exactly as \"koyomi --now D --date D\" would:\n"
     u8"\"%year%\" is D's year and the holidays are those of D's year, so a range that\n"
     u8"crosses a year reads the next year's holiday file. --chip FILE reads relative lines\n"
     u8"from FILE's folder, as in the main mode. --from and --to are inclusive; --now DATE\n"
-    u8"takes DATE as today. A bad date, --to before --from or more than 3660 days exits 2;\n"
+    u8"takes DATE as today. A bad date, --to before --from or more than %4 days exits 2;\n"
     u8"a file that adds nothing is warned about once.\n"
     u8"agenda            one block per day with entries: the date and weekday, then the\n"
     u8"                  names (default: today and the next 13 days)\n"
-    u8"  --days N        N days from --from (1-3660)\n"
+    u8"  --days N        N days from --from (1-%4)\n"
     u8"  --all           show the days without entries too\n"
     u8"  --tsv           one line per day and name: YYYY-MM-DD, a tab, the name in UTF-8\n"
     u8"month [YYYY-MM]   the month as a grid of weeks from Sunday (default: this month):\n"
@@ -279,7 +255,7 @@ MSG(MSG_HELP_COMMANDS,
     u8"(--raw, --tsv, ics) are the same in either.\n"
     u8"--version prints the release version.\n"
     u8"\n",
-    u8"行の最後が *N（N は 1～31 で、１けたか２けたの数字）の行は、そのファイルの予定を\n"
+    u8"行の最後が *N（N は 1～%1 で、１けたか２けたの数字）の行は、そのファイルの予定を\n"
     u8"N 日前から知らせます。その日の内容の後に「明日：名前」「明後日：名前」\n"
     u8"「3日後：名前」…が続きます。どの日も、その日に小片が表示するとおりです（その年の\n"
     u8"ファイルと休日）。a.kmb*0 や a.kmb*32 のようなほかの行は、そのままパスです。\n"
@@ -301,7 +277,7 @@ MSG(MSG_HELP_COMMANDS,
     u8"                 作ります。バックアップを作れないときは OUT をそのままにして、\n"
     u8"                 終了コード 1 です）\n"
     u8"holidays YEAR [OUT]\n"
-    u8"                 YEAR年（2000～2099）の国民の祝日をデータファイルに書き出します。\n"
+    u8"                 YEAR年（%2～%3）の国民の祝日をデータファイルに書き出します。\n"
     u8"                 休日１日ごとに、休日の付いた「当日」の予定が１つです。振替休日と\n"
     u8"                 国民の休日も入ります（OUT の既定は holidays-YEAR.kmb。OUT がある\n"
     u8"                 ときは convert と同じくバックアップを作ります）。書き出したファイル\n"
@@ -314,7 +290,7 @@ MSG(MSG_HELP_COMMANDS,
     u8"                 小片の行「holidays-%year%.kmb」に合わせた holidays-YEAR.kmb です\n"
     u8"祝日は 2026年時点の祝日法（国民の祝日に関する法律と、2019～2021年の特例。春分の日\n"
     u8"と秋分の日は標準的な近似式）によります。法律が変わったときは、新しい版の koyomi が\n"
-    u8"必要です。YEAR が数字でないときや 2000～2099 の外のときは、終了コード 2 で何も\n"
+    u8"必要です。YEAR が数字でないときや %2～%3 の外のときは、終了コード 2 で何も\n"
     u8"書き出しません。小片の行「holidays-%year%.kmb」用の来年のファイルは\n"
     u8"koyomi holidays 2027 で作れます（10年分なら --from 2027 --to 2036）。\n"
     u8"\n"
@@ -322,11 +298,11 @@ MSG(MSG_HELP_COMMANDS,
     u8"「%year%」は D の年、休日は D の年のものなので、年をまたぐ期間では次の年の祝日\n"
     u8"ファイルを読みます。--chip FILE の相対パスの行は、主モードと同じく FILE のある\n"
     u8"フォルダーから読みます。--from と --to の日も期間に入ります。--now DATE は DATE を\n"
-    u8"今日とします。日付の誤り、--from より前の --to、3660日を超える期間は終了コード 2\n"
+    u8"今日とします。日付の誤り、--from より前の --to、%4日を超える期間は終了コード 2\n"
     u8"です。何も読み込まれないファイルには、警告が１回だけ出ます。\n"
     u8"agenda            予定のある日ごとに、日付と曜日、続けて予定の名前を表示します\n"
     u8"                  （既定は今日から13日後まで）\n"
-    u8"  --days N        --from から N 日分（1～3660）\n"
+    u8"  --days N        --from から N 日分（1～%4）\n"
     u8"  --all           予定のない日も表示します\n"
     u8"  --tsv           日と名前ごとに１行：YYYY-MM-DD、タブ、UTF-8 の名前（スクリプト用）\n"
     u8"month [YYYY-MM]   その月（既定は今月）を、日曜日から始まる週の暦で表示します。\n"

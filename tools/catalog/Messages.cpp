@@ -1,5 +1,6 @@
 #include "tools/catalog/Messages.h"
 
+#include "calendar/DayText.h"
 #include "platform/Platform.h"
 
 #include <cstdlib>
@@ -20,6 +21,11 @@ const Entry kCatalog[MSG_COUNT] = {
 
 bool Set(const char* value) {
     return value && value[0];
+}
+
+// The plug-in's limit on a chip line's path, in bytes.
+std::string LongestPath() {
+    return std::to_string(MEMO_LINE_SIZE - 1);
 }
 
 bool JapaneseWindows() {
@@ -81,7 +87,7 @@ std::string LoadFailureText(LoadFailure why) {
     case LOAD_NOT_DATA_FILE:
         return Msg(MSG_NOT_DATA_FILE);
     case LOAD_PATH_TOO_LONG:
-        return Msg(MSG_PATH_TOO_LONG);
+        return Msg(MSG_PATH_TOO_LONG, {LongestPath()});
     case LOAD_TOO_LARGE:
         return Msg(MSG_TOO_LARGE);
     default:
@@ -97,9 +103,10 @@ std::string OpenFailureText(OpenFailure why) {
 }
 
 std::string NothingAddedText(const std::string& path, LoadFailure why, const std::string& folder) {
-    const std::string reason = folder.empty()              ? LoadFailureText(why)
-                               : why == LOAD_MISSING       ? Msg(MSG_NOT_IN_FOLDER, {folder})
-                               : why == LOAD_PATH_TOO_LONG ? Msg(MSG_PATH_TOO_LONG_IN, {folder})
-                                                           : LoadFailureText(why);
+    const std::string reason = folder.empty()        ? LoadFailureText(why)
+                               : why == LOAD_MISSING ? Msg(MSG_NOT_IN_FOLDER, {folder})
+                               : why == LOAD_PATH_TOO_LONG
+                                   ? Msg(MSG_PATH_TOO_LONG_IN, {folder, LongestPath()})
+                                   : LoadFailureText(why);
     return Msg(MSG_ADDS_NOTHING, {path, reason});
 }

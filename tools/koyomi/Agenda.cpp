@@ -1,10 +1,13 @@
 // koyomi agenda: the coming days and their entries, as blocks for reading or as date-name
 // lines for scripts.
+#include "calendar/Calendar.h"
+#include "platform/CodePage.h"
+#include "tools/catalog/Messages.h"
 #include "tools/koyomi/Commands.h"
-#include "tools/koyomi/Common.h"
 #include "tools/koyomi/DayRange.h"
 #include "tools/koyomi/Output.h"
 #include "tools/koyomi/RangeArgs.h"
+#include "tools/koyomi/Usage.h"
 
 #include <cstdio>
 #ifdef _WIN32
@@ -13,14 +16,13 @@
 #endif
 
 namespace {
-const char* const kWeekdays[7] = {"日", "月", "火", "水", "木", "金", "土"};
 constexpr unsigned AGENDA_DAYS = 14; // today and the next 13
 
 // "2027/01/11 月曜日", the date as the chip's header writes it.
 std::string Heading(const SYSTEMTIME& d) {
     char text[40];
     std::snprintf(text, sizeof text, "%04u/%02u/%02u %s曜日", d.wYear, d.wMonth, d.wDay,
-                  kWeekdays[d.wDayOfWeek % 7]);
+                  WeekdayName(d.wDayOfWeek));
     return text;
 }
 } // namespace
@@ -28,19 +30,16 @@ std::string Heading(const SYSTEMTIME& d) {
 int RunAgenda(int argc, char** argv) {
     RangeArgs a;
     const int parsed =
-        ParseRangeArgs("agenda", TAKES_RANGE | TAKES_DAYS | TAKES_LISTING, argc, argv, a);
-    if (parsed != 0)
-        return parsed < 0 ? 0 : parsed;
-    SYSTEMTIME from, to;
-    if (!ResolveRange("agenda", a, AGENDA_DAYS, from, to))
-        return EXIT_USAGE;
+        ParseRangeArgs(TAKES_RANGE | TAKES_DAYS | TAKES_LISTING, argc, argv, a, AGENDA_DAYS);
+    if (parsed != ARGS_PARSED)
+        return parsed;
 
     // Code page 932 throughout, one conversion at the end: names stay the bytes they are
     // until then.
     std::string out;
     CDayWalk walk(a.folder);
     const bool walked = walk.Run(
-        a.chip, from, to,
+        a.chip, a.from, a.to,
         [&](const SYSTEMTIME& d, const CChipFiles&, const std::vector<DayHit>& hits) {
             if (a.tsv) {
                 char date[32];
@@ -62,7 +61,7 @@ int RunAgenda(int argc, char** argv) {
         });
     walk.Warn();
     if (!walked) {
-        Tell("koyomi agenda: " + Msg(MSG_OUT_OF_MEMORY));
+        Tell(Speaker(a.command) + Msg(MSG_OUT_OF_MEMORY));
         return EXIT_LOAD_FAILED;
     }
     // The lines for scripts are UTF-8 with LF everywhere; the agenda is text for the reader.

@@ -1,34 +1,41 @@
 #include "tools/koyomi/ChipArgs.h"
-#include "tools/koyomi/Common.h"
-#include "tools/koyomi/Output.h"
 
-#include "calendar/Calendar.h"
 #include "data/ChipFile.h"
+#include "platform/Clock.h"
+#include "platform/CodePage.h"
+#include "tools/catalog/Messages.h"
+#include "tools/koyomi/Commands.h"
+#include "tools/koyomi/Output.h"
+#include "tools/koyomi/Usage.h"
 
-#include <cstdio>
-#include <cstring>
-
-namespace {
-bool ParseNumber(const char* p, int digits, unsigned& out) {
-    out = 0;
-    for (int i = 0; i < digits; ++i) {
-        if (p[i] < '0' || p[i] > '9')
-            return false;
-        out = out * 10 + static_cast<unsigned>(p[i] - '0');
+bool CChipOptions::Take(CArgWalk& w) {
+    if (w.Operand()) {
+        paths.push_back(w.Arg());
+    } else if (w.Date("--now", now)) {
+        haveNow = true;
+    } else if (w.Value("--chip", chipFile)) {
+        if (chipFile.empty())
+            w.Error(Msg(MSG_NEEDS_FILE, {"--chip"}));
+        haveChip = true;
+    } else {
+        return false;
     }
     return true;
 }
-} // namespace
 
-bool ParseDate(const char* text, SYSTEMTIME& out) {
-    unsigned y, m, d;
-    if (std::strlen(text) != 10 || text[4] != '-' || text[7] != '-' || !ParseNumber(text, 4, y) ||
-        !ParseNumber(text + 5, 2, m) || !ParseNumber(text + 8, 2, d))
-        return false;
-    if (y < 1601 || m < 1 || m > 12 || d < 1 || d > DaysInMonth(y, m))
-        return false;
-    out = MakeDate(y, m, d);
-    return true;
+int CChipOptions::Finish(const char* command, bool required) {
+    if (haveChip && !paths.empty())
+        return UsageError(command, Msg(MSG_CHIP_OR_PATHS));
+    if (required && !Named())
+        return UsageError(command, Msg(MSG_NAME_THE_FILES));
+    if (haveChip && !ReadChipFile(chipFile, chip, folder))
+        return EXIT_LOAD_FAILED;
+    if (!haveChip)
+        chip = ChipFromPaths(paths);
+    if (haveNow)
+        SetClockOverride(&now);
+    clockSet = haveNow;
+    return ARGS_PARSED;
 }
 
 bool ReadChipFile(const std::string& path, std::string& chip, std::string& folder) {
@@ -51,16 +58,4 @@ std::string ChipFromPaths(const std::vector<std::string>& paths) {
         chip += paths[i];
     }
     return chip;
-}
-
-// "--opt VALUE" or "--opt=VALUE"; false when argv[i] is not that option.
-bool TakeValue(int argc, char** argv, int& i, const char* name, std::string& value) {
-    const std::size_t n = std::strlen(name);
-    if (std::strncmp(argv[i], name, n) != 0 || (argv[i][n] != 0 && argv[i][n] != '='))
-        return false;
-    if (argv[i][n] == '=')
-        value = argv[i] + n + 1;
-    else
-        value = i + 1 < argc ? argv[++i] : "";
-    return true;
 }

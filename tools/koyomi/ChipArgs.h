@@ -1,17 +1,35 @@
-// What every command that reads a chip text shares: its options' values, its dates on the command
-// line, the chip text from --chip FILE or from PATH arguments, and why a named file added nothing.
+// What the main mode and the commands that read a chip text share on the command line:
+// --now DATE, and the chip text from --chip FILE or from PATH operands.
 #pragma once
 
-#include "data/KmdEntryFile.h"
-#include "platform/Files.h"
 #include "platform/Platform.h"
+#include "tools/koyomi/Args.h"
 
 #include <string>
 #include <vector>
 
-// YYYY-MM-DD, a real date of the years 1601-9999 (the range a SYSTEMTIME of Windows takes and
-// four digits print). The weekday comes from the calendar.
-bool ParseDate(const char* text, SYSTEMTIME& out);
+class CChipOptions {
+public:
+    // Takes the walk's argument when it is --now, --chip or a PATH.
+    bool Take(CArgWalk& w);
+    // Once the walk is over: --chip and PATH together are a usage error, and so is neither
+    // when `required`; then the chip text is read and --now sets the clock. ARGS_PARSED, or
+    // the exit code (1 for a chip file that cannot be read).
+    int Finish(const char* command, bool required);
+    // Whether --chip or a PATH named the data files.
+    bool Named() const { return haveChip || !paths.empty(); }
+    bool PathsGiven() const { return !paths.empty(); }
+
+    std::string chip;   // the chip text, once finished
+    std::string folder; // where its relative lines are read from: --chip FILE's folder
+    bool clockSet = false;
+
+private:
+    bool haveChip = false, haveNow = false;
+    SYSTEMTIME now{};
+    std::string chipFile;
+    std::vector<std::string> paths;
+};
 
 // The chip text from a file, and the folder its relative lines are read from: a regular file
 // only, since a folder, a device or a FIFO would fail, never end or never arrive. A byte order
@@ -21,7 +39,3 @@ bool ReadChipFile(const std::string& path, std::string& chip, std::string& folde
 
 // PATH arguments as a chip text: one line each, joined with CR LF.
 std::string ChipFromPaths(const std::vector<std::string>& paths);
-
-// An option's value, "--opt VALUE" or "--opt=VALUE" (empty when the arguments end); false when
-// argv[i] is not that option.
-bool TakeValue(int argc, char** argv, int& i, const char* name, std::string& value);

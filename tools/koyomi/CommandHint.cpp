@@ -30,13 +30,12 @@ std::size_t Distance(const std::string& a, const std::string& b) {
 
 const char* NearCommand(const std::string& word) {
     // A short name allows one slip, a long one two: "dmp", "holiday", "convrt".
-    static const char* const commands[] = {"dump", "list", "convert", "holidays"};
     if (word.size() > 12)
         return nullptr;
-    for (const char* command : commands) {
-        const std::string c(command);
-        if (Distance(word, c) <= (c.size() > 4 ? 2u : 1u))
-            return command;
+    for (const Command& command : AllCommands()) {
+        const std::string c(command.name);
+        if (!c.empty() && Distance(word, c) <= (c.size() > 4 ? 2u : 1u))
+            return command.name;
     }
     return nullptr;
 }

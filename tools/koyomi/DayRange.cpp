@@ -1,41 +1,8 @@
 #include "tools/koyomi/DayRange.h"
 
-#include "calendar/Calendar.h"
-#include "tools/koyomi/ChipArgs.h"
-#include "tools/koyomi/Common.h"
+#include "tools/koyomi/LoadReport.h"
 
 #include <cstdio>
-
-namespace {
-unsigned long Key(const SYSTEMTIME& d) {
-    return d.wYear * 10000ul + d.wMonth * 100ul + d.wDay;
-}
-} // namespace
-
-bool Before(const SYSTEMTIME& a, const SYSTEMTIME& b) {
-    return Key(a) < Key(b);
-}
-
-bool AddDays(SYSTEMTIME& date, unsigned n) {
-    std::uint32_t y = date.wYear, m = date.wMonth, d = date.wDay;
-    for (unsigned i = 0; i < n; ++i) {
-        NextDay(y, m, d);
-        if (y > LAST_YEAR)
-            return false;
-    }
-    date = MakeDate(y, m, d);
-    return true;
-}
-
-unsigned CountDays(const SYSTEMTIME& from, const SYSTEMTIME& to, unsigned limit) {
-    if (Before(to, from))
-        return 0;
-    std::uint32_t y = from.wYear, m = from.wMonth, d = from.wDay;
-    unsigned n = 1;
-    for (; n <= limit && Key(MakeDate(y, m, d)) != Key(to); ++n)
-        NextDay(y, m, d);
-    return n;
-}
 
 namespace {
 // The hits of up to 32 days, kept per day with their names, for one walk over the files.

@@ -3,6 +3,7 @@
 // that year, as `koyomi --now D --date D` shows day D. The files are loaded once per year.
 #pragma once
 
+#include "calendar/Calendar.h"
 #include "calendar/DayText.h"
 #include "platform/Platform.h"
 
@@ -13,14 +14,6 @@
 
 // The longest range a command takes: ten years and a little.
 constexpr unsigned MAX_RANGE_DAYS = 3660;
-constexpr unsigned LAST_YEAR = 9999; // four digits print
-
-// Date order, by year, month and day only.
-bool Before(const SYSTEMTIME& a, const SYSTEMTIME& b);
-// n days later; false when that passes LAST_YEAR.
-bool AddDays(SYSTEMTIME& date, unsigned n);
-// The days of [from, to], counting at most up to limit + 1; 0 when to is before from.
-unsigned CountDays(const SYSTEMTIME& from, const SYSTEMTIME& to, unsigned limit);
 
 class CDayWalk {
 public:

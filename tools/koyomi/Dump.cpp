@@ -1,50 +1,36 @@
 // koyomi dump, list and convert.
-#include "data/RowText.h"
+#include "calendar/RowText.h"
+#include "platform/CodePage.h"
+#include "tools/catalog/Messages.h"
+#include "tools/koyomi/Args.h"
 #include "tools/koyomi/Commands.h"
-#include "tools/koyomi/Common.h"
+#include "tools/koyomi/LoadReport.h"
 #include "tools/koyomi/Output.h"
+#include "tools/koyomi/Save.h"
+#include "tools/koyomi/Usage.h"
 
 #include <cstdio>
 #include <string>
+#include <vector>
 
 namespace {
-// Loads as the editor opens a file; prints the failure or the early stop of an import.
-bool Load(CKmdDataFile& file, const std::string& path) {
-    bool imported = false;
-    if (!LoadLikeEditor(file, path, &imported)) {
-        Tell(Msg(MSG_LOAD_FAILED));
-        Tell("koyomi: " + SystemToUtf8(path) + ": " + LoadFailureText(file.GetLoadFailure()));
-        return false;
-    }
-    if (imported && file.GetImportStopLine() != 0) {
-        const std::string line = std::to_string(file.GetImportStopLine());
-        if (file.GetImportStopOffset() == 0)
-            Tell("koyomi: " + Msg(MSG_IMPORT_STOPPED_AT, {SystemToUtf8(path), line}));
-        else
-            Tell("koyomi: " +
-                 Msg(MSG_IMPORT_STOPPED_IN,
-                     {SystemToUtf8(path), line, std::to_string(file.GetImportStopOffset())}));
-    }
-    if (file.GetRecordsWhole() < file.GetRecordsPromised())
-        WarnCut({path, file.GetRecordsPromised(), static_cast<std::uint32_t>(file.GetCount())});
-    return true;
-}
-
-bool OneArgument(int argc, const char* command) {
-    if (argc == 1)
-        return true;
-    Tell(std::string("koyomi ") + command + ": " + Msg(MSG_EXPECTED_ONE_PATH));
-    PrintUsage(false);
-    return false;
+// The command's `count` PATH operands, and the first loaded as the editor opens a file:
+// ARGS_PARSED, or the exit code.
+int LoadFirst(int argc, char** argv, std::size_t count, MessageId wrongCount,
+              std::vector<std::string>& paths, CKmdEntryFile& file) {
+    const int parsed = TakeOperands(argc, argv, count, wrongCount, paths);
+    if (parsed != ARGS_PARSED)
+        return parsed;
+    return LoadAndReport(file, paths[0]) ? ARGS_PARSED : EXIT_LOAD_FAILED;
 }
 } // namespace
 
 int RunDump(int argc, char** argv) {
-    if (!OneArgument(argc, "dump"))
-        return EXIT_USAGE;
-    CKmdDataFile file;
-    if (!Load(file, argv[0]))
-        return EXIT_LOAD_FAILED;
+    std::vector<std::string> paths;
+    CKmdEntryFile file;
+    const int loaded = LoadFirst(argc, argv, 1, MSG_EXPECTED_ONE_PATH, paths, file);
+    if (loaded != ARGS_PARSED)
+        return loaded;
     for (int i = 0; i < file.GetCount(); ++i) {
         CKmdDate e;
         file.GetAt(static_cast<unsigned>(i), e);
@@ -59,11 +45,11 @@ int RunDump(int argc, char** argv) {
 }
 
 int RunList(int argc, char** argv) {
-    if (!OneArgument(argc, "list"))
-        return EXIT_USAGE;
-    CKmdDataFile file;
-    if (!Load(file, argv[0]))
-        return EXIT_LOAD_FAILED;
+    std::vector<std::string> paths;
+    CKmdEntryFile file;
+    const int loaded = LoadFirst(argc, argv, 1, MSG_EXPECTED_ONE_PATH, paths, file);
+    if (loaded != ARGS_PARSED)
+        return loaded;
     std::string out;
     for (int c = 0; c < ROW_COLUMN_COUNT; ++c)
         out += std::string(c ? "\t" : "") + Cp932ToUtf8(RowColumnHeading(c));
@@ -80,18 +66,15 @@ int RunList(int argc, char** argv) {
 }
 
 int RunConvert(int argc, char** argv) {
-    if (argc != 2) {
-        Tell("koyomi convert: " + Msg(MSG_EXPECTED_IN_OUT));
-        PrintUsage(false);
-        return EXIT_USAGE;
-    }
-    CKmdDataFile file;
-    if (!Load(file, argv[0]))
-        return EXIT_LOAD_FAILED;
+    std::vector<std::string> paths;
+    CKmdEntryFile file;
+    const int loaded = LoadFirst(argc, argv, 2, MSG_EXPECTED_IN_OUT, paths, file);
+    if (loaded != ARGS_PARSED)
+        return loaded;
     // Without a whole backup the old OUT is not overwritten: the previous generation is
     // never lost.
-    return SaveWithBackup(argv[1],
-                          "koyomi convert: ", [&](const char* path) { return file.Write(path); })
+    return SaveWithBackup(paths[1], Speaker(argv[0]),
+                          [&](const char* path) { return file.Write(path); })
                ? 0
                : EXIT_LOAD_FAILED;
 }

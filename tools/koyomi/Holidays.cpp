@@ -1,11 +1,15 @@
 // koyomi holidays: Japan's national holidays of a year as a ready data file.
 #include "calendar/JapanHolidays.h"
+#include "platform/CodePage.h"
 #include "platform/Platform.h"
 #include "platform/PutInPlace.h"
-#include "tools/koyomi/ChipArgs.h"
+#include "tools/catalog/Messages.h"
+#include "tools/koyomi/ArgValues.h"
+#include "tools/koyomi/Args.h"
 #include "tools/koyomi/Commands.h"
-#include "tools/koyomi/Common.h"
 #include "tools/koyomi/Output.h"
+#include "tools/koyomi/Save.h"
+#include "tools/koyomi/Usage.h"
 
 #include <cstring>
 #include <string>
@@ -19,52 +23,44 @@ struct Options {
     std::vector<std::string> rest;
 };
 
-// message is UTF-8.
-int UsageError(const std::string& message) {
-    Tell("koyomi holidays: " + message);
-    PrintUsage(false);
-    return EXIT_USAGE;
-}
-
-// A year of the rules: decimal digits only, 2000-2099.
+// A year of the rules, given as decimal digits.
 bool ParseYear(const std::string& text, unsigned& year, std::string& problem) {
-    if (text.empty() || text.size() > 9 ||
-        text.find_first_not_of("0123456789") != std::string::npos) {
+    if (!ParseNumber(text, year)) {
         problem = Msg(MSG_BAD_YEAR, {SystemToUtf8(text)});
         return false;
     }
-    year = 0;
-    for (char c : text)
-        year = year * 10 + static_cast<unsigned>(c - '0');
     if (year < JAPAN_HOLIDAYS_FIRST_YEAR || year > JAPAN_HOLIDAYS_LAST_YEAR) {
-        problem = Msg(MSG_YEAR_OUTSIDE, {text});
+        problem = Msg(MSG_YEAR_OUTSIDE, {text, std::to_string(JAPAN_HOLIDAYS_FIRST_YEAR),
+                                         std::to_string(JAPAN_HOLIDAYS_LAST_YEAR)});
         return false;
     }
     return true;
 }
 
-// 0 when parsed, else the exit code.
+// ARGS_PARSED, or the exit code.
 int Parse(int argc, char** argv, Options& o) {
     bool haveFrom = false, haveTo = false;
-    for (int i = 0; i < argc; ++i) {
-        const char* a = argv[i];
-        if (std::strcmp(a, "--text") == 0)
+    CArgWalk w(argc, argv);
+    while (w.Next()) {
+        if (w.Operand())
+            o.rest.push_back(w.Arg());
+        else if (w.Flag("--text"))
             o.text = true;
-        else if (TakeValue(argc, argv, i, "--from", o.from))
+        else if (w.Value("--from", o.from))
             haveFrom = true;
-        else if (TakeValue(argc, argv, i, "--to", o.to))
+        else if (w.Value("--to", o.to))
             haveTo = true;
-        else if (a[0] == '-' && a[1] != 0)
-            return UsageError(Msg(MSG_UNKNOWN_OPTION, {SystemToUtf8(a)}));
         else
-            o.rest.push_back(a);
+            w.Unknown();
     }
+    if (w.Status() != ARGS_PARSED)
+        return w.Status();
     o.range = haveFrom || haveTo;
     if (o.range && !(haveFrom && haveTo))
-        return UsageError(Msg(MSG_FROM_TO_TOGETHER));
+        return UsageError(argv[0], Msg(MSG_FROM_TO_TOGETHER));
     if (o.range ? o.rest.size() > 1 : o.rest.empty() || o.rest.size() > 2)
-        return UsageError(Msg(o.range ? MSG_AT_MOST_ONE_DIR : MSG_YEAR_AND_OUT));
-    return 0;
+        return UsageError(argv[0], Msg(o.range ? MSG_AT_MOST_ONE_DIR : MSG_YEAR_AND_OUT));
+    return ARGS_PARSED;
 }
 
 std::string DefaultName(unsigned year, bool text) {
@@ -85,7 +81,7 @@ std::string LegacyText(unsigned year, const std::vector<JapanHoliday>& days) {
 }
 
 // Writes the year's file and says so: its name and how many days off it holds.
-bool WriteYear(unsigned year, const std::string& path, bool text) {
+bool WriteYear(const char* command, unsigned year, const std::string& path, bool text) {
     std::vector<JapanHoliday> days;
     JapanHolidays(year, days);
     const auto write = [&](const char* out) {
@@ -93,7 +89,7 @@ bool WriteYear(unsigned year, const std::string& path, bool text) {
             const std::string bytes = LegacyText(year, days);
             return PutInPlace(out, bytes.data(), bytes.size());
         }
-        CKmdDataFile file;
+        CKmdEntryFile file;
         for (const JapanHoliday& h : days) {
             CKmdDate e;
             CKmdDateFlags f;
@@ -106,7 +102,7 @@ bool WriteYear(unsigned year, const std::string& path, bool text) {
         }
         return file.Write(out);
     };
-    if (!SaveWithBackup(path, "koyomi holidays: ", write))
+    if (!SaveWithBackup(path, Speaker(command), write))
         return false;
     StdOut().Text(Msg(MSG_WROTE_HOLIDAYS,
                       {SystemToUtf8(path), std::to_string(days.size()), std::to_string(year)}) +
@@ -118,32 +114,32 @@ bool WriteYear(unsigned year, const std::string& path, bool text) {
 int RunHolidays(int argc, char** argv) {
     Options o;
     const int parsed = Parse(argc, argv, o);
-    if (parsed != 0)
+    if (parsed != ARGS_PARSED)
         return parsed;
     // Every year is checked before the first file is written.
     std::string problem;
     unsigned first = 0, last = 0;
     if (o.range) {
         if (!ParseYear(o.from, first, problem) || !ParseYear(o.to, last, problem))
-            return UsageError(problem);
+            return UsageError(argv[0], problem);
         if (first > last)
-            return UsageError(Msg(MSG_FROM_AFTER_TO, {o.from, o.to}));
+            return UsageError(argv[0], Msg(MSG_FROM_AFTER_TO, {o.from, o.to}));
     } else {
         if (!ParseYear(o.rest[0], first, problem))
-            return UsageError(problem);
+            return UsageError(argv[0], problem);
         last = first;
     }
 
     if (!o.range) {
         const std::string out = o.rest.size() == 2 ? o.rest[1] : DefaultName(first, o.text);
-        return WriteYear(first, out, o.text) ? 0 : EXIT_LOAD_FAILED;
+        return WriteYear(argv[0], first, out, o.text) ? 0 : EXIT_LOAD_FAILED;
     }
     std::string dir = o.rest.empty() ? "" : o.rest[0];
     // A "/" even after a "\\": Windows takes both, and a trailing 0x5C may be half a character.
     if (!dir.empty() && dir.back() != '/')
         dir += '/';
     for (unsigned year = first; year <= last; ++year)
-        if (!WriteYear(year, dir + DefaultName(year, o.text), o.text))
+        if (!WriteYear(argv[0], year, dir + DefaultName(year, o.text), o.text))
             return EXIT_LOAD_FAILED;
     return 0;
 }

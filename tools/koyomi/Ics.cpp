@@ -1,14 +1,17 @@
 // koyomi ics: every (day, entry) of a range as an all-day event of an iCalendar file. Rules
 // that move off weekends and holidays have no recurrence rule to say them, so each day the
 // engine computes is written out. The bytes are the same on every system: UTF-8, CR LF.
+#include "platform/CodePage.h"
 #include "platform/Platform.h"
 #include "platform/PutInPlace.h"
+#include "tools/catalog/Messages.h"
 #include "tools/koyomi/Commands.h"
-#include "tools/koyomi/Common.h"
 #include "tools/koyomi/DayRange.h"
 #include "tools/koyomi/IcsText.h"
 #include "tools/koyomi/Output.h"
 #include "tools/koyomi/RangeArgs.h"
+#include "tools/koyomi/Save.h"
+#include "tools/koyomi/Usage.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -129,20 +132,16 @@ private:
 
 int RunIcs(int argc, char** argv) {
     RangeArgs a;
-    const int parsed =
-        ParseRangeArgs("ics", TAKES_RANGE | TAKES_OUTPUT | TAKES_ALARM, argc, argv, a);
-    if (parsed != 0)
-        return parsed < 0 ? 0 : parsed;
-    SYSTEMTIME from, to;
-    if (!ResolveRange("ics", a, 0, from, to))
-        return EXIT_USAGE;
+    const int parsed = ParseRangeArgs(TAKES_RANGE | TAKES_OUTPUT | TAKES_ALARM, argc, argv, a);
+    if (parsed != ARGS_PARSED)
+        return parsed;
 
     // A file is put in place whole, so that a failed export leaves the last one as it was.
     CInPlaceWriter file;
     const bool toFile = !a.output.empty();
     if (toFile) {
         if (!file.Begin(a.output.c_str())) {
-            Tell("koyomi ics: " + Msg(MSG_CANNOT_WRITE_BESIDE, {SystemToUtf8(a.output)}));
+            Tell(Speaker(a.command) + Msg(MSG_CANNOT_WRITE_BESIDE, {SystemToUtf8(a.output)}));
             return EXIT_LOAD_FAILED;
         }
     } else {
@@ -167,7 +166,7 @@ int RunIcs(int argc, char** argv) {
     unsigned long events = 0;
     CDayWalk walk(a.folder);
     const bool walked = walk.Run(
-        a.chip, from, to,
+        a.chip, a.from, a.to,
         [&](const SYSTEMTIME& d, const CChipFiles& files, const std::vector<DayHit>& hits) {
             if (&files != bodiesOf || d.wYear != bodiesYear) {
                 bodies.clear(); // a new year's files
@@ -218,14 +217,14 @@ int RunIcs(int argc, char** argv) {
     // Unless it was written whole, the file is dropped when `file` goes.
     const bool closed = toFile ? written && file.Commit() : std::fflush(stdout) == 0;
     if (!written || !closed) {
-        Tell("koyomi ics: " + (toFile ? CannotWrite(a.output, std::string())
-                                      : Msg(MSG_CANNOT_WRITE, {Msg(MSG_STANDARD_OUTPUT)})));
+        Tell(Speaker(a.command) + (toFile ? CannotWrite(a.output, std::string())
+                                          : Msg(MSG_CANNOT_WRITE, {Msg(MSG_STANDARD_OUTPUT)})));
         return EXIT_LOAD_FAILED;
     }
     // A file written says so; the calendar on standard output speaks for itself.
     if (toFile)
         StdOut().Text(Msg(MSG_WROTE_ICS, {SystemToUtf8(a.output), std::to_string(events),
-                                          IsoDate(from), IsoDate(to)}) +
+                                          IsoDate(a.from), IsoDate(a.to)}) +
                       "\n");
     return walk.ReadAny() ? 0 : EXIT_LOAD_FAILED;
 }

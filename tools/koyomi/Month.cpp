@@ -1,11 +1,13 @@
 // koyomi month: a month's grid with its marked days, and below it the days and their names.
 #include "calendar/Calendar.h"
+#include "platform/CodePage.h"
+#include "tools/catalog/Messages.h"
 #include "tools/koyomi/Commands.h"
-#include "tools/koyomi/Common.h"
 #include "tools/koyomi/DayRange.h"
 #include "tools/koyomi/MonthGrid.h"
 #include "tools/koyomi/Output.h"
 #include "tools/koyomi/RangeArgs.h"
+#include "tools/koyomi/Usage.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -17,8 +19,6 @@
 #endif
 
 namespace {
-const char* const kWeekdays[7] = {"日", "月", "火", "水", "木", "金", "土"};
-
 // Colour for a terminal that shows it, unless NO_COLOR says otherwise.
 bool UseColor(ColorWhen when) {
     if (when != COLOR_AUTO)
@@ -41,9 +41,9 @@ bool UseColor(ColorWhen when) {
 
 int RunMonth(int argc, char** argv) {
     RangeArgs a;
-    const int parsed = ParseRangeArgs("month", TAKES_MONTH | TAKES_COLOR, argc, argv, a);
-    if (parsed != 0)
-        return parsed < 0 ? 0 : parsed;
+    const int parsed = ParseRangeArgs(TAKES_MONTH | TAKES_COLOR, argc, argv, a);
+    if (parsed != ARGS_PARSED)
+        return parsed;
     const unsigned year = a.haveMonth ? a.year : a.today.wYear;
     const unsigned month = a.haveMonth ? a.month : a.today.wMonth;
 
@@ -55,7 +55,7 @@ int RunMonth(int argc, char** argv) {
                  [&](const SYSTEMTIME& d, const CChipFiles&, const std::vector<DayHit>& hits) {
                      char prefix[24];
                      const int width = std::snprintf(prefix, sizeof prefix, "%2u日(%s) ", d.wDay,
-                                                     kWeekdays[d.wDayOfWeek % 7]);
+                                                     WeekdayName(d.wDayOfWeek));
                      for (std::size_t i = 0; i < hits.size(); ++i) {
                          marks[d.wDay] |= hits[i].holiday ? MARK_HOLIDAY : MARK_ENTRY;
                          list += i == 0 ? std::string(prefix) : std::string(width, ' ');
@@ -65,7 +65,7 @@ int RunMonth(int argc, char** argv) {
                  });
     walk.Warn();
     if (!walked) {
-        Tell("koyomi month: " + Msg(MSG_OUT_OF_MEMORY));
+        Tell(Speaker(a.command) + Msg(MSG_OUT_OF_MEMORY));
         return EXIT_LOAD_FAILED;
     }
     const std::string grid = MonthGrid(year, month, marks, UseColor(a.color));

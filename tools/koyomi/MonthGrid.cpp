@@ -5,7 +5,6 @@
 #include <cstdio>
 
 namespace {
-const char* const kHeads[7] = {"日", "月", "火", "水", "木", "金", "土"};
 constexpr std::size_t CELL = 5; // "[11]*": bracket, two digits, bracket, mark
 const char kRed[] = "\x1b[31m";
 const char kReset[] = "\x1b[0m";
@@ -29,7 +28,7 @@ std::string MonthGrid(unsigned year, unsigned month, const unsigned char marks[3
     std::string line;
     for (unsigned w = 0; w < 7; ++w) {
         const bool red = color && w == 0;
-        line += std::string(" ") + (red ? kRed : "") + kHeads[w] + (red ? kReset : "") + "  ";
+        line += std::string(" ") + (red ? kRed : "") + WeekdayName(w) + (red ? kReset : "") + "  ";
     }
     Trim(line);
     out += line + '\n';

@@ -1,5 +1,6 @@
 #include "tools/koyomi/Output.h"
 
+#include "platform/CodePage.h"
 #include "platform/Platform.h"
 
 #include <cstring>
@@ -99,6 +100,20 @@ int TakeOutputOptions(int argc, char** argv) {
     }
     argv[kept] = nullptr;
     return kept;
+}
+
+std::string Cp932Lines(const std::string& cp932) {
+    const std::string utf8 = Cp932ToUtf8(cp932);
+    std::string out;
+    out.reserve(utf8.size() + 1);
+    for (std::size_t i = 0; i < utf8.size(); ++i) {
+        if (utf8[i] == '\r' && i + 1 < utf8.size() && utf8[i + 1] == '\n')
+            continue; // the LF that follows becomes the newline
+        out += utf8[i];
+    }
+    if (out.empty() || out.back() != '\n')
+        out += '\n';
+    return out;
 }
 
 void Tell(const std::string& utf8Text) {

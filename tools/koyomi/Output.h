@@ -29,5 +29,9 @@ CTextOut& StdErr();
 // writers up; returns the new argc.
 int TakeOutputOptions(int argc, char** argv);
 
+// Code page 932 text (the chip's, with CR LF or LF line ends) as UTF-8 text for Text(): one
+// newline for each line end, and one at the end.
+std::string Cp932Lines(const std::string& cp932);
+
 // One line on standard error: the UTF-8 text and a newline.
 void Tell(const std::string& utf8Text);

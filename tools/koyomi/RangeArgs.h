@@ -3,6 +3,7 @@
 #pragma once
 
 #include "platform/Platform.h"
+#include "tools/koyomi/Args.h"
 
 #include <string>
 #include <vector>
@@ -21,8 +22,9 @@ enum : unsigned {
 enum ColorWhen { COLOR_AUTO, COLOR_NEVER, COLOR_ALWAYS };
 
 struct RangeArgs {
+    const char* command = ""; // the command's name, for its messages
     bool haveFrom = false, haveTo = false, haveDays = false, haveMonth = false;
-    SYSTEMTIME from{}, to{};
+    SYSTEMTIME from{}, to{}; // with TAKES_RANGE, once parsed, the range's first and last day
     unsigned days = 0;
     unsigned year = 0, month = 0; // of TAKES_MONTH
     bool all = false, tsv = false;
@@ -35,14 +37,9 @@ struct RangeArgs {
     bool clockSet = false; // --now gave today
 };
 
-// 0 when parsed (the clock set by --now, today read from it, the chip text read); otherwise
-// the exit code: 2 for a usage error, 1 for a chip file that cannot be read, -1 after --help.
-int ParseRangeArgs(const char* command, unsigned takes, int argc, char** argv, RangeArgs& a);
-
-// [from, to] from the options, with `to` defaulting to `span` days from `from` (0: the day
-// before the same date a year on). False with a message (exit 2) for a bad range.
-bool ResolveRange(const char* command, const RangeArgs& a, unsigned span, SYSTEMTIME& from,
-                  SYSTEMTIME& to);
-
-// A usage error: the message (UTF-8) on standard error, and the exit code 2.
-int RangeUsageError(const char* command, const std::string& message);
+// ARGS_PARSED when parsed (the clock set by --now, today read from it, the chip text read,
+// and with TAKES_RANGE the range: `from` defaulting to today, `to` to `span` days from it, or
+// with span 0 to the day before the same date a year on); otherwise the exit code: 2 for a
+// usage error, 1 for a chip file that cannot be read, 0 after --help. argv[0] is the
+// command's name.
+int ParseRangeArgs(unsigned takes, int argc, char** argv, RangeArgs& a, unsigned span = 0);

@@ -4,13 +4,6 @@
 #include "tools/koyomi/Output.h"
 
 #include <csignal>
-#include <cstring>
-
-namespace {
-bool IsHelp(const char* arg) {
-    return std::strcmp(arg, "--help") == 0 || std::strcmp(arg, "-h") == 0;
-}
-} // namespace
 
 int main(int argc, char** argv) {
 #ifdef SIGXFSZ
@@ -19,38 +12,8 @@ int main(int argc, char** argv) {
     std::signal(SIGXFSZ, SIG_IGN);
 #endif
     argc = TakeOutputOptions(argc, argv);
-    if (argc >= 2 && IsHelp(argv[1])) {
-        PrintUsage(true);
-        return 0;
-    }
-    if (argc >= 2 && std::strcmp(argv[1], "--version") == 0) {
-        PrintVersion();
-        return 0;
-    }
-    // "koyomi dump --help" and its kin explain themselves rather than load a file of that name.
-    const bool subcommand =
-        argc >= 2 &&
-        (std::strcmp(argv[1], "dump") == 0 || std::strcmp(argv[1], "list") == 0 ||
-         std::strcmp(argv[1], "convert") == 0 || std::strcmp(argv[1], "holidays") == 0 ||
-         std::strcmp(argv[1], "agenda") == 0 || std::strcmp(argv[1], "month") == 0 ||
-         std::strcmp(argv[1], "ics") == 0);
-    if (subcommand && argc >= 3 && IsHelp(argv[2])) {
-        PrintUsage(true);
-        return 0;
-    }
-    if (argc >= 2 && std::strcmp(argv[1], "dump") == 0)
-        return RunDump(argc - 2, argv + 2);
-    if (argc >= 2 && std::strcmp(argv[1], "list") == 0)
-        return RunList(argc - 2, argv + 2);
-    if (argc >= 2 && std::strcmp(argv[1], "convert") == 0)
-        return RunConvert(argc - 2, argv + 2);
-    if (argc >= 2 && std::strcmp(argv[1], "holidays") == 0)
-        return RunHolidays(argc - 2, argv + 2);
-    if (argc >= 2 && std::strcmp(argv[1], "agenda") == 0)
-        return RunAgenda(argc - 2, argv + 2);
-    if (argc >= 2 && std::strcmp(argv[1], "month") == 0)
-        return RunMonth(argc - 2, argv + 2);
-    if (argc >= 2 && std::strcmp(argv[1], "ics") == 0)
-        return RunIcs(argc - 2, argv + 2);
-    return RunDayText(argc - 1, argv + 1);
+    const Command& command = CommandOf(argc, argv);
+    // A command's arguments start with its name; the main mode's with the program's.
+    const int skip = command.name[0] ? 1 : 0;
+    return command.run(argc - skip, argv + skip);
 }

@@ -31,4 +31,6 @@ void HostWarn(const std::vector<std::string>& warnings);
 // current folder: a missing relative one says so. A path adds nothing when it is longer than
 // the plug-in's 259 bytes, names no file, names something other than a disk file, cannot be
 // read, or does not begin with a data file's header (8 bytes, version 2.0).
+// The files are checked independently of the engine's loader: the DXL under test carries its
+// own loader, which the host's copy of the engine need not match.
 std::vector<std::string> NothingAddedWarnings(const std::string& chipText, const SYSTEMTIME& today);

@@ -1,6 +1,6 @@
 // The editor's list columns for one entry, case by case.
-#include "data/RowText.h"
-#include "DataTestUtil.h"
+#include "calendar/RowText.h"
+#include "EntryUtil.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,6 @@
-#include "data/RowText.h"
+#include "calendar/RowText.h"
+
+#include "calendar/Calendar.h"
 
 #include <cstdio>
 #include <cstring>
@@ -9,7 +11,6 @@ const char* const kHeadings[ROW_COLUMN_COUNT] = {
     "開始月",   "開始日", "終了月", "終了日", "第ｎ曜",     "曜日"};
 const char* const kTypes[9] = {"当日",    "毎週",    "隔週",    "毎月", "隔月",
                                "四半期1", "四半期2", "四半期3", "期間"};
-const char* const kWeekdays[8] = {"－", "日", "月", "火", "水", "木", "金", "土"};
 const char kDash[] = "－";
 const char kMark[] = "○";
 const char kBlank[] = "　";
@@ -91,7 +92,10 @@ std::string RowColumnText(const CKmdDate& entry, int column) {
             return NumberOrDash(f.GetWeek());
         return kDash;
     case 12:
-        return entry.GetWeekday() <= 7 ? kWeekdays[entry.GetWeekday()] : kDash;
+        // 1 = Sunday ... 7 = Saturday; none, and 8-15 from foreign files, show as a dash.
+        if (entry.GetWeekday() == 0 || entry.GetWeekday() > 7)
+            return kDash;
+        return WeekdayName(entry.GetWeekday() - 1);
     default:
         return "";
     }
