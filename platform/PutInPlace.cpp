@@ -29,14 +29,6 @@ HANDLE H(std::intptr_t file) {
     return reinterpret_cast<HANDLE>(file);
 }
 
-int SystemError() {
-    return static_cast<int>(GetLastError());
-}
-
-void SetSystemError(int code) {
-    SetLastError(static_cast<DWORD>(code));
-}
-
 // Not shared: another save's clean-up cannot remove it while it is written.
 Created CreateFresh(const std::string& name, std::intptr_t& file, std::intptr_t&) {
     HANDLE h = CreateFileA(name.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
@@ -89,14 +81,6 @@ void RemoveIfStale(const std::string& name) {
 
 #else
 constexpr bool WRITE_THROUGH = false;
-
-int SystemError() {
-    return errno;
-}
-
-void SetSystemError(int code) {
-    errno = code;
-}
 
 bool SameFile(int fd, const std::string& name) {
     struct stat mine, there;
@@ -184,6 +168,22 @@ void RemoveIfStale(const std::string& name) {
 #endif
 } // namespace
 
+int LastSystemError() {
+#ifdef _WIN32
+    return static_cast<int>(GetLastError());
+#else
+    return errno;
+#endif
+}
+
+void SetLastSystemError(int code) {
+#ifdef _WIN32
+    SetLastError(static_cast<DWORD>(code));
+#else
+    errno = code;
+#endif
+}
+
 CInPlaceWriter::~CInPlaceWriter() {
     Abandon();
 }
@@ -264,13 +264,13 @@ void CInPlaceWriter::ReleaseLock() {
 void CInPlaceWriter::Abandon() {
     if (temporary.empty())
         return;
-    const int error = SystemError(); // the failed step's, for the caller's message
+    const int error = LastSystemError(); // the failed step's, for the caller's message
     Close();
     if (NoteFileOp(FOP_REMOVE, temporary.c_str()))
         RemoveFile(temporary);
     ReleaseLock();
     temporary.clear();
-    SetSystemError(error);
+    SetLastSystemError(error);
 }
 
 void RemoveStaleTemporaries(const char* target) {

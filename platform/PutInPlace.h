@@ -51,6 +51,11 @@ private:
 bool PutInPlace(const char* target, const void* bytes, std::size_t size,
                 CFileStamp* placed = nullptr);
 
+// The system's code of the last failure (GetLastError, errno), and setting it: a failed write
+// leaves its failed step's code, for the caller's message (set 0 before the write).
+int LastSystemError();
+void SetLastSystemError(int code);
+
 // Removes the temporaries interrupted saves left beside target (TARGET.tmp~, TARGET.tmp~1 ...):
 // regular files only, and none that a save still running holds.
 void RemoveStaleTemporaries(const char* target);

@@ -19,10 +19,11 @@ public:
     // Whether --chip or a PATH named the data files.
     bool Named() const { return haveChip || !paths.empty(); }
     bool PathsGiven() const { return !paths.empty(); }
+    // Whether --now set the clock.
+    bool ClockSet() const { return haveNow; }
 
     std::string chip;   // the chip text, once finished
     std::string folder; // where its relative lines are read from: --chip FILE's folder
-    bool clockSet = false;
 
 private:
     bool haveChip = false, haveNow = false;
@@ -30,12 +31,3 @@ private:
     std::string chipFile;
     std::vector<std::string> paths;
 };
-
-// The chip text from a file, and the folder its relative lines are read from: a regular file
-// only, since a folder, a device or a FIFO would fail, never end or never arrive. A byte order
-// mark is dropped, and on Windows UTF-8 becomes code page 932 (data/ChipFile.h). False with a
-// message.
-bool ReadChipFile(const std::string& path, std::string& chip, std::string& folder);
-
-// PATH arguments as a chip text: one line each, joined with CR LF.
-std::string ChipFromPaths(const std::vector<std::string>& paths);

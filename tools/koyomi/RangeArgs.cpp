@@ -107,7 +107,7 @@ int ParseRangeArgs(unsigned takes, int argc, char** argv, RangeArgs& a, unsigned
         return finished;
     a.chip.swap(chip.chip);
     a.folder.swap(chip.folder);
-    a.clockSet = chip.clockSet;
+    a.clockSet = chip.ClockSet();
     ReadLocalTime(&a.today);
     a.today = MakeDate(a.today.wYear, a.today.wMonth, a.today.wDay);
     return (takes & TAKES_RANGE) ? ResolveRange(a, span) : ARGS_PARSED;

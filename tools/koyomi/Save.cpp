@@ -3,6 +3,7 @@
 #include "data/KmdEntryFile.h"
 #include "platform/CodePage.h"
 #include "platform/Files.h"
+#include "platform/PutInPlace.h"
 #include "tools/catalog/Messages.h"
 #include "tools/koyomi/Output.h"
 #include "tools/koyomi/SystemError.h"
@@ -29,7 +30,7 @@ bool SaveWithBackup(const std::string& path, const std::string& who,
         Tell(who + CannotWrite(path, Msg(MSG_NOT_REGULAR)));
         return false;
     }
-    ClearSystemError();
+    SetLastSystemError(0);
     if (!MakeBackup(path.c_str())) {
         const std::string backup = BackupName(path.c_str());
         const std::string why = Cause(LastSystemError(), backup);
@@ -37,7 +38,7 @@ bool SaveWithBackup(const std::string& path, const std::string& who,
                        {SystemToUtf8(backup), SystemToUtf8(path), why}));
         return false;
     }
-    ClearSystemError();
+    SetLastSystemError(0);
     if (!write(path.c_str())) {
         Tell(who + CannotWrite(path, Cause(LastSystemError(), path)));
         return false;

@@ -7,22 +7,6 @@
 #include <cerrno>
 #include <cstring>
 
-int LastSystemError() {
-#ifdef _WIN32
-    return static_cast<int>(GetLastError());
-#else
-    return errno;
-#endif
-}
-
-void ClearSystemError() {
-#ifdef _WIN32
-    SetLastError(0);
-#else
-    errno = 0;
-#endif
-}
-
 std::string SystemErrorText(int code) {
     if (code == 0)
         return std::string();

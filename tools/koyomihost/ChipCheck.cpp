@@ -42,11 +42,9 @@ LoadFailure WhyNothing(const std::string& path) {
 // line's notice reaches into it.
 std::vector<unsigned> YearsRead(const std::string& chipText, const SYSTEMTIME& today) {
     std::vector<unsigned> years{today.wYear};
-    std::uint32_t y = today.wYear, m = today.wMonth, d = today.wDay;
-    for (unsigned k = MostNoticeDays(chipText.c_str()); k > 0; --k)
-        NextDay(y, m, d);
-    if (y != today.wYear)
-        years.push_back(y);
+    SYSTEMTIME last = today;
+    if (AddDays(last, MostNoticeDays(chipText.c_str())) && last.wYear != today.wYear)
+        years.push_back(last.wYear);
     return years;
 }
 } // namespace
@@ -89,36 +87,29 @@ void HostWarn(const std::vector<std::string>& warnings) {
 
 std::vector<std::string> NothingAddedWarnings(const std::string& chipText,
                                               const SYSTEMTIME& today) {
-    std::vector<std::string> warnings;
-    std::vector<std::string> named; // a path of the next year once, however it was named
-    bool nextYear = false;
-    const std::string here = Cp932ToUtf8(CurrentFolder());
-    const auto warn = [&](const std::string& path, LoadFailure why) {
-        for (std::size_t i = 0; nextYear && i < named.size(); ++i)
-            if (named[i] == path)
-                return;
-        named.push_back(path);
-        const bool lookedInHere = why == LOAD_MISSING && IsRelativePath(path.c_str());
-        warnings.push_back(HostBytes(
-            NothingAddedText(Cp932ToUtf8(path), why, lookedInHere ? here : std::string())));
-    };
-    // The lines as the plug-in reads them, with the engine's own reader.
+    // The lines as the plug-in reads them, with the engine's own reader; a path of the next
+    // year once, however it was named.
+    std::vector<SkippedFile> nothing;
     for (unsigned year : YearsRead(chipText, today)) {
-        nextYear = year != today.wYear;
         unsigned pos = 0;
         char line[MEMO_LINE_SIZE];
-        std::vector<SkippedFile> tooLong;
-        std::size_t told = 0;
-        for (bool more = true; more;) {
-            more = NextDataFileName(pos, line, year, chipText.c_str(), nullptr, &tooLong);
-            for (; told < tooLong.size(); ++told) // a line dropped on the way comes first
-                warn(tooLong[told].path, LOAD_PATH_TOO_LONG);
-            if (!more)
-                break;
+        std::vector<SkippedFile> ofYear; // a line too long, dropped on the way, comes first
+        while (NextDataFileName(pos, line, year, chipText.c_str(), nullptr, &ofYear)) {
             const LoadFailure why = WhyNothing(line);
             if (why != LOAD_OK)
-                warn(line, why);
+                ofYear.push_back({line, why});
         }
+        if (year == today.wYear)
+            nothing.swap(ofYear);
+        else
+            AddFileNotes(ofYear, {}, &nothing, nullptr);
+    }
+    std::vector<std::string> warnings;
+    const std::string here = Cp932ToUtf8(CurrentFolder());
+    for (const SkippedFile& s : nothing) {
+        const bool lookedInHere = s.why == LOAD_MISSING && IsRelativePath(s.path.c_str());
+        warnings.push_back(HostBytes(
+            NothingAddedText(Cp932ToUtf8(s.path), s.why, lookedInHere ? here : std::string())));
     }
     return warnings;
 }

@@ -1,5 +1,6 @@
 #include "tools/koyomihost/ChipSource.h"
 
+#include "platform/CodePage.h"
 #include "platform/PutInPlace.h"
 #include "tools/koyomihost/ChipCheck.h"
 
@@ -9,7 +10,7 @@ bool CChipSource::Read(std::string& error) {
     ChipFileText read;
     OpenFailure why = OPEN_OK;
     if (!ReadChipFile(path.c_str(), read, why)) {
-        error = Say(MSG_CHIP_UNREADABLE, {path, HostBytes(OpenFailureText(why))});
+        error = HostBytes(Msg(MSG_CHIP_UNREADABLE, {Cp932ToUtf8(path), OpenFailureText(why)}));
         return false;
     }
     file = std::move(read);
