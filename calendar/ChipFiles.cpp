@@ -87,13 +87,6 @@ void MatchRecord(const KmdRule& rule, const KmbRecordBytes& r, const AskedDates&
                                       rule.flags.IsHoliday()});
 }
 
-bool SameDays(const CKmdHoliday& a, const CKmdHoliday& b) {
-    for (unsigned m = 1; m <= 12; ++m)
-        if (a.GetMask(m) != b.GetMask(m))
-            return false;
-    return true;
-}
-
 // A sink for Load, which matches nothing.
 class CNoHits : public CHitSink {
 public:
@@ -155,7 +148,7 @@ bool CChipFiles::LoadAndWalk(const char* chipText, unsigned pathYear, unsigned h
             if (rule.flags.IsHoliday()) {
                 const CKmdHoliday before = holidays;
                 MarkRuleHolidays(rule, holidayYear, holidays);
-                if (!SameDays(before, holidays)) {
+                if (before != holidays) {
                     changedFile = file;
                     changedRecord = record;
                     matchedTooEarly = movingMatched;

@@ -96,11 +96,10 @@ bool BuildText(const char* chipText, const SYSTEMTIME& date, const char* folder,
                std::string& text) {
     char work[MEMO_WORK_SIZE];
     // The date comes from outside and its weekday is trusted; one out of range is recomputed
-    // rather than read past the table.
+    // where the month allows (WeekdayName takes any weekday modulo 7).
     unsigned dow = date.wDayOfWeek;
-    if (dow >= 7)
-        dow = date.wMonth >= 1 && date.wMonth <= 12 ? DayOfWeek(date.wYear, date.wMonth, date.wDay)
-                                                    : dow % 7;
+    if (dow >= 7 && date.wMonth >= 1 && date.wMonth <= 12)
+        dow = DayOfWeek(date.wYear, date.wMonth, date.wDay);
     wsprintfA(work, kHeader, date.wYear, date.wMonth, date.wDay, WeekdayName(dow));
     text = work;
 

@@ -97,8 +97,7 @@ bool IsOffOn(bool saturdayOff, std::uint32_t weekday, unsigned month, unsigned d
              const CKmdHoliday& holidays) {
     if (weekday == 0 || (saturdayOff && weekday == 6))
         return true;
-    // IsHoliday's test, inline: moves ask it on every step.
-    return day >= 1 && day <= 31 && ((holidays.GetMask(month) >> (day - 1)) & 1u);
+    return holidays.IsHoliday(month, day);
 }
 
 // One day later with its weekday: the next weekday, except from a day at or past the month's
@@ -187,11 +186,10 @@ bool EffectiveDate(const KmdRule& r, const SYSTEMTIME& date, SYSTEMTIME& cand,
                    const CKmdHoliday& holidays) {
     if (!NominalDate(r, date, cand))
         return false;
-    const bool sunHol = r.flags.IsShiftSunHol();
+    if (!ConsultsHolidays(r))
+        return true;
     const bool satSunHol = r.flags.IsShiftSatSunHol();
     const bool payday = r.flags.IsPaydayShift();
-    if (!sunHol && !satSunHol && !payday)
-        return true;
     // Periods and the unused types have no candidate to move.
     if (!IsMonth(cand.wMonth))
         return true;

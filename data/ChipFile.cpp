@@ -11,21 +11,14 @@ const char kBom[] = "\xEF\xBB\xBF";
 
 ChipFileText ChipTextOfBytes(const unsigned char* bytes, std::size_t size, bool cp932Names) {
     ChipFileText out{std::string(), CHIP_AS_NAMED, true};
-    const char* text = reinterpret_cast<const char*>(bytes);
-    if (size >= 3 && std::memcmp(bytes, kBom, 3) == 0) {
+    const bool bom = size >= 3 && std::memcmp(bytes, kBom, 3) == 0;
+    const std::string file(reinterpret_cast<const char*>(bytes) + (bom ? 3 : 0),
+                           size - (bom ? 3 : 0));
+    const bool converted = cp932Names && LegacyTextToCp932(bytes, size, out.text);
+    if (bom)
         out.encoding = CHIP_UTF8_BOM;
-        text += 3;
-        size -= 3;
-    }
-    const std::string file(text, size);
-    bool converted = false;
-    if (cp932Names) {
-        if (out.encoding == CHIP_UTF8_BOM)
-            converted = (Utf8ToCp932(text, size, out.text), true);
-        else if ((converted = LegacyTextToCp932(reinterpret_cast<const unsigned char*>(text), size,
-                                                out.text)))
-            out.encoding = CHIP_UTF8;
-    }
+    else if (converted)
+        out.encoding = CHIP_UTF8;
     if (!converted)
         out.text = file;
     // The plug-in's text ends at its first NUL, as the host's text does.

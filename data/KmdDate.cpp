@@ -90,15 +90,29 @@ bool CKmdDate::GetName(char* out) const {
     return true;
 }
 
+static_assert(PACKED_FLAGS_OFFSET == RECORD_FLAGS_OFFSET, "one head layout");
+
+void CKmdDate::HeadTo(unsigned char head[RULE_SIZE]) const {
+    head[0] = months;
+    head[1] = startDay;
+    head[2] = endDay;
+    head[3] = weekday;
+    flags.Pack(head + RECORD_FLAGS_OFFSET, CKmdDateFlags::PackedSize());
+}
+
+void CKmdDate::HeadFrom(const unsigned char head[RULE_SIZE]) {
+    months = head[0];
+    startDay = head[1];
+    endDay = head[2];
+    weekday = head[3];
+    flags.Unpack(head + RECORD_FLAGS_OFFSET, CKmdDateFlags::PackedSize());
+}
+
 // The packed image of data/KmbLayout.h.
 bool CKmdDate::Pack(unsigned char* out, std::size_t size) const {
     if (!out || size < PackedSize())
         return false;
-    out[0] = months;
-    out[1] = startDay;
-    out[2] = endDay;
-    out[3] = weekday;
-    flags.Pack(out + PACKED_FLAGS_OFFSET, CKmdDateFlags::PackedSize());
+    HeadTo(out);
     std::memcpy(out + PACKED_NAME_OFFSET, name, sizeof name);
     return true;
 }
@@ -106,17 +120,13 @@ bool CKmdDate::Pack(unsigned char* out, std::size_t size) const {
 bool CKmdDate::Unpack(const unsigned char* in, std::size_t size) {
     if (!in || size < PackedSize())
         return false;
-    months = in[0];
-    startDay = in[1];
-    endDay = in[2];
-    weekday = in[3];
-    flags.Unpack(in + PACKED_FLAGS_OFFSET, CKmdDateFlags::PackedSize());
+    HeadFrom(in);
     std::memcpy(name, in + PACKED_NAME_OFFSET, sizeof name);
     return true;
 }
 
 KmdRule CKmdDate::GetRule() const {
-    unsigned char head[RULE_SIZE] = {months, startDay, endDay, weekday};
-    flags.Pack(head + RECORD_FLAGS_OFFSET, CKmdDateFlags::PackedSize());
+    unsigned char head[RULE_SIZE];
+    HeadTo(head);
     return RuleOfHead(head);
 }

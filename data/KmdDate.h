@@ -62,6 +62,10 @@ public:
     KmdRule GetRule() const;
 
 private:
+    // The fields' six bytes, laid out alike in a record, a rule and the packed image.
+    void HeadTo(unsigned char head[RULE_SIZE]) const;
+    void HeadFrom(const unsigned char head[RULE_SIZE]);
+
     std::uint8_t months;   // start month in bits 4-7, end month in bits 0-3
     std::uint8_t startDay; // 0 = not set
     std::uint8_t endDay;   // period end only

@@ -7,11 +7,7 @@
 void CKmdDate::ReadFrom(const KmbRecordBytes& record) {
     unsigned char head[RULE_SIZE];
     HeadAt(record.bytes, record.available, head);
-    months = head[0];
-    startDay = head[1];
-    endDay = head[2];
-    weekday = head[3];
-    flags.Unpack(head + RECORD_FLAGS_OFFSET, CKmdDateFlags::PackedSize());
+    HeadFrom(head);
     std::memset(name, 0, sizeof name);
     std::memcpy(name, record.name, KeptNameLength(record));
 }
@@ -19,8 +15,8 @@ void CKmdDate::ReadFrom(const KmbRecordBytes& record) {
 void CKmdDate::WriteTo(std::string& out) const {
     // A pasted image may hold a name field without NUL: never look past the field.
     const std::size_t length = strnlen(name, KMD_NAME_MAX);
-    unsigned char head[RECORD_HEAD_SIZE] = {months, startDay, endDay, weekday};
-    flags.Pack(head + RECORD_FLAGS_OFFSET, CKmdDateFlags::PackedSize());
+    unsigned char head[RECORD_HEAD_SIZE];
+    HeadTo(head);
     PutLe16(head + RECORD_LENGTH_OFFSET, static_cast<std::uint16_t>(length));
     out.append(reinterpret_cast<const char*>(head), sizeof head);
     out.append(name, length);

@@ -18,6 +18,10 @@ CKmdHoliday& CKmdHoliday::operator=(const CKmdHoliday& other) {
 
 CKmdHoliday::~CKmdHoliday() = default;
 
+bool CKmdHoliday::operator==(const CKmdHoliday& other) const {
+    return std::memcmp(dayMasks, other.dayMasks, sizeof dayMasks) == 0;
+}
+
 void CKmdHoliday::Clear() {
     std::memset(dayMasks, 0, sizeof dayMasks);
 }
@@ -28,10 +32,4 @@ bool CKmdHoliday::Mark(unsigned month, unsigned day, bool on) {
     const std::uint32_t bit = 1u << (day - 1);
     dayMasks[month - 1] = on ? (dayMasks[month - 1] | bit) : (dayMasks[month - 1] & ~bit);
     return true;
-}
-
-bool CKmdHoliday::IsHoliday(unsigned month, unsigned day) const {
-    if (month < 1 || month > 12 || day < 1 || day > 31)
-        return false;
-    return (dayMasks[month - 1] >> (day - 1)) & 1u;
 }

@@ -13,7 +13,13 @@ public:
     void Clear();
     // False, with nothing changed, unless month is 1-12 and day 1-31.
     bool Mark(unsigned month, unsigned day, bool on);
-    bool IsHoliday(unsigned month, unsigned day) const;
+    // Inline: moves ask it on every step.
+    bool IsHoliday(unsigned month, unsigned day) const {
+        return day >= 1 && day <= 31 && ((GetMask(month) >> (day - 1)) & 1u);
+    }
+
+    bool operator==(const CKmdHoliday& other) const;
+    bool operator!=(const CKmdHoliday& other) const { return !(*this == other); }
 
     std::uint32_t GetMask(unsigned month) const {
         return month >= 1 && month <= 12 ? dayMasks[month - 1] : 0;

@@ -18,14 +18,6 @@ bool Store(const std::string& path, const unsigned char* data, std::size_t size)
     const bool ok = size == 0 || std::fwrite(data, 1, size, f) == size;
     return std::fclose(f) == 0 && ok;
 }
-
-bool SameHolidays(const CKmdDataFile& a, const CKmdDataFile& b) {
-    for (unsigned m = 1; m <= 12; ++m)
-        if (a.GetHolidays().GetMask(m) != b.GetHolidays().GetMask(m))
-            return false;
-    return true;
-}
-
 } // namespace
 
 bool FuzzDataFileHolidays(const unsigned char* data, std::size_t size) {
@@ -38,7 +30,7 @@ bool FuzzDataFileHolidays(const unsigned char* data, std::size_t size) {
     const bool ok = read.ReadBytes(data, size);
     if (appended.AppendBytes(data, size) != ok || appended.AppendBytes(data, size) != ok)
         return false;
-    return SameHolidays(appended, read);
+    return appended.GetHolidays() == read.GetHolidays();
 }
 
 namespace {

@@ -156,16 +156,11 @@ bool ToUtf8One(const char* p, std::size_t n, std::string& out, bool systemCodePa
     static iconv_t cd = iconv_open("UTF-8", "CP932");
     if (cd == reinterpret_cast<iconv_t>(-1))
         return false;
-    char in[2];
-    std::memcpy(in, p, n);
     char buf[8];
-    char* ip = in;
-    char* op = buf;
-    std::size_t il = n, ol = sizeof buf;
-    iconv(cd, nullptr, nullptr, nullptr, nullptr);
-    if (iconv(cd, &ip, &il, &op, &ol) == static_cast<std::size_t>(-1) || il != 0)
+    std::size_t got = 0;
+    if (!Run(cd, p, n, buf, sizeof buf, got))
         return false;
-    out.append(buf, op - buf);
+    out.append(buf, got);
     return true;
 #endif
 }

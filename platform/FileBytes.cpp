@@ -3,7 +3,6 @@
 #include "platform/Platform.h"
 
 #include <exception>
-#include <utility>
 #ifndef _WIN32
 #include <sys/mman.h>
 #include <sys/stat.h>
@@ -11,24 +10,6 @@
 
 CFileBytes::~CFileBytes() {
     Release();
-}
-
-CFileBytes::CFileBytes(CFileBytes&& other) noexcept {
-    *this = std::move(other);
-}
-
-CFileBytes& CFileBytes::operator=(CFileBytes&& other) noexcept {
-    if (this != &other) {
-        Release();
-        mapped = other.mapped;
-        copy.swap(other.copy);
-        size = other.size;
-        data = mapped ? other.data : reinterpret_cast<const unsigned char*>(copy.data());
-        other.data = nullptr;
-        other.size = 0;
-        other.mapped = false;
-    }
-    return *this;
 }
 
 void CFileBytes::Release() {

@@ -4,38 +4,11 @@
 
 #include <cerrno>
 
-#ifdef _WIN32
-#include <fcntl.h>
-#include <io.h>
-#else
+#ifndef _WIN32
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #endif
-
-namespace {
-#ifdef _WIN32
-// A file handle as a stdio stream; the handle is closed when the stream cannot be made.
-std::FILE* StreamOf(HANDLE h, int flags, const char* mode) {
-    const int fd = _open_osfhandle(reinterpret_cast<intptr_t>(h), flags);
-    if (fd < 0) {
-        CloseHandle(h);
-        return nullptr;
-    }
-    std::FILE* f = _fdopen(fd, mode);
-    if (!f)
-        _close(fd);
-    return f;
-}
-#else
-std::FILE* StreamOf(int fd, const char* mode) {
-    std::FILE* f = fdopen(fd, mode);
-    if (!f)
-        close(fd);
-    return f;
-}
-#endif
-} // namespace
 
 #ifdef _WIN32
 
@@ -97,12 +70,6 @@ long CRegularFile::Read(void* buffer, std::size_t size) {
     return static_cast<long>(got);
 }
 
-std::FILE* CRegularFile::ToStream() {
-    HANDLE h = static_cast<HANDLE>(handle);
-    handle = nullptr;
-    return h ? StreamOf(h, _O_RDONLY | _O_BINARY, "rb") : nullptr;
-}
-
 void CRegularFile::Close() {
     if (handle)
         CloseHandle(static_cast<HANDLE>(handle));
@@ -155,12 +122,6 @@ long CRegularFile::Read(void* buffer, std::size_t size) {
     return static_cast<long>(got);
 }
 
-std::FILE* CRegularFile::ToStream() {
-    const int f = fd;
-    fd = -1;
-    return f >= 0 ? StreamOf(f, "rb") : nullptr;
-}
-
 void CRegularFile::Close() {
     if (fd >= 0)
         close(fd);
@@ -171,14 +132,4 @@ void CRegularFile::Close() {
 
 CRegularFile::~CRegularFile() {
     Close();
-}
-
-std::FILE* OpenRegularFile(const char* path, OpenFailure* why) {
-    CRegularFile file;
-    if (!file.Open(path, why))
-        return nullptr;
-    std::FILE* stream = file.ToStream();
-    if (!stream && why)
-        *why = OPEN_UNREADABLE;
-    return stream;
 }

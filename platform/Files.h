@@ -4,7 +4,6 @@
 #pragma once
 
 #include <cstddef>
-#include <cstdio>
 #include <string>
 
 enum FileKind { FILE_MISSING, FILE_REGULAR, FILE_OTHER };
@@ -28,9 +27,6 @@ public:
     bool Open(const char* path, OpenFailure* why = nullptr);
     // Up to size bytes into buffer: the count read, 0 at the end, -1 on a read error.
     long Read(void* buffer, std::size_t size);
-    // The open file as a stdio stream for binary reading, to be closed with fclose; this
-    // object no longer holds it. Null (and the file closed) when no stream could be made.
-    std::FILE* ToStream();
 
 private:
     friend class CFileBytes;
@@ -52,8 +48,6 @@ public:
     ~CFileBytes();
     CFileBytes(const CFileBytes&) = delete;
     CFileBytes& operator=(const CFileBytes&) = delete;
-    CFileBytes(CFileBytes&& other) noexcept;
-    CFileBytes& operator=(CFileBytes&& other) noexcept;
 
     // False, with the reason in *why when given, unless path is a regular file whose bytes
     // could all be had (OPEN_UNREADABLE for a read error, OPEN_NO_MEMORY when the bytes do
@@ -70,7 +64,3 @@ private:
     bool mapped = false;
     std::string copy; // the bytes, when they were read rather than mapped
 };
-
-// Opens path as a stdio stream for binary reading when it is a regular file; null otherwise,
-// with the reason in *why when given.
-std::FILE* OpenRegularFile(const char* path, OpenFailure* why = nullptr);

@@ -191,7 +191,8 @@ TEST(RegularFilesOnly, ReadersRefuseFoldersDevicesAndPipesAndKeepWhatIsHeld) {
         EXPECT_FALSE(file.ImportText(t.path.c_str()));
         EXPECT_EQ(1, file.GetCount());
         EXPECT_TRUE(file.GetHolidays().IsHoliday(1, 1));
-        EXPECT_EQ(nullptr, OpenRegularFile(t.path.c_str()));
+        CRegularFile opened;
+        EXPECT_FALSE(opened.Open(t.path.c_str()));
     }
 #ifdef _WIN32
     CloseHandle(server);
