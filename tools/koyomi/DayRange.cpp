@@ -69,8 +69,5 @@ bool CDayWalk::Run(const std::string& chip, const SYSTEMTIME& from, const SYSTEM
 }
 
 void CDayWalk::Warn() const {
-    for (const SkippedFile& s : skipped)
-        WarnSkipped(s, folder);
-    for (const CutFile& c : cut)
-        WarnCut(c);
+    WarnFiles(skipped, cut, folder);
 }

@@ -63,10 +63,7 @@ int RunDayText(int argc, char** argv) {
     const std::string text =
         MakeDayText(chip.c_str(), date, &skipped, &cut, &readAny, folder.c_str());
     // The chip's text stays the plug-in's; what it silently left out is told beside it.
-    for (const SkippedFile& s : skipped)
-        WarnSkipped(s, folder);
-    for (const CutFile& c : cut)
-        WarnCut(c);
+    WarnFiles(skipped, cut, folder);
     if (!o.chip.Named())
         Tell(Msg(MSG_NO_DATA_FILES)); // the plug-in's error text alone is no pointer onward
 

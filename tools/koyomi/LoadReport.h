@@ -7,16 +7,14 @@
 #include "data/KmdEntryFile.h"
 
 #include <string>
+#include <vector>
 
 // Opens path as the editor does (a ".kmd" name, in any case, is imported, any other read) and
 // tells a failure, an import that stopped early or a file cut short. False when it failed.
 bool LoadAndReport(CKmdEntryFile& file, const std::string& path);
 
-// The warning for a named file that adds nothing, with a hint when its name is nearly a
-// command's; a missing relative line names the folder it was looked for in (`folder`, the
-// chip file's, or the current one when empty).
-void WarnSkipped(const SkippedFile& s, const std::string& folder);
-
-// A binary file whose header promised more records than it held whole: what was read, and that
-// the file may be damaged.
-void WarnCut(const CutFile& cut);
+// The warnings for the files of a chip text that added nothing (`skipped`) or were cut short,
+// each with a hint when its name is nearly a command's; a missing relative line names the
+// folder it was looked for in (`folder`, the chip file's, or the current one when empty).
+void WarnFiles(const std::vector<SkippedFile>& skipped, const std::vector<CutFile>& cut,
+               const std::string& folder);

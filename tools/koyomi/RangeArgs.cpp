@@ -73,12 +73,9 @@ int ResolveRange(RangeArgs& a, unsigned span) {
         fits = AddDays(a.to, (a.haveDays ? a.days : span) - 1);
     } else if (!a.haveTo) {
         // The day before the same date a year on (29 February counts on to 1 March).
-        std::uint32_t y = a.from.wYear + 1u, m = a.from.wMonth, d = a.from.wDay;
-        if (d > DaysInMonth(y, m))
-            NextDay(y, m, --d);
-        PrevDay(y, m, d);
-        fits = y <= LAST_YEAR;
-        a.to = MakeDate(y, m, d);
+        const std::uint32_t end = DayNumber(a.from.wYear + 1u, a.from.wMonth, a.from.wDay) - 1;
+        fits = end <= DayNumber(LAST_YEAR, 12, 31);
+        a.to = DateOfDayNumber(end);
     }
     if (!fits)
         return UsageError(a.command, Msg(MSG_PAST_LAST_YEAR, {std::to_string(LAST_YEAR)}));
