@@ -19,11 +19,6 @@ struct PlacedEntries {
     std::size_t Size() const { return at.size(); }
 };
 
-// Inserts the entries, in order, in front of entry `at` (at most the count: at the count they
-// are appended). False, with nothing changed, when `at` is beyond the count.
-bool InsertEntries(CKmdEntryFile& file, int at, const std::vector<CKmdDate>& entries);
-// Removes every entry i with gone[i] true; the others keep their order.
-void RemoveEntries(CKmdEntryFile& file, const std::vector<bool>& gone);
 // Takes out the entries at the places `take` of the list as it is, then puts `put`'s entries
 // in at their places in the list that results. False, with nothing changed, when a place is
 // out of order or beyond its list.

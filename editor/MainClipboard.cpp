@@ -64,11 +64,11 @@ void CMainDialog::Paste() {
     const std::vector<CKmdDate> entries = UnpackClipboardBlock(block.data(), block.size());
     const int at = currentIndex, n = static_cast<int>(entries.size());
     if (n > 0) {
-        if (!InsertEntries(dataFile, at, entries))
-            return;
         UndoStep step;
         for (int k = 0; k < n; ++k)
             step.inserted.Push(at + k, entries[static_cast<std::size_t>(k)]);
+        if (!ReplaceEntries(dataFile, {}, step.inserted))
+            return;
         Record(std::move(step));
         view.BeginBatch();
         for (int k = 0; k < n; ++k) {

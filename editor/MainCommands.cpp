@@ -1,7 +1,6 @@
 // 追加, 挿入, 編集, 削除 and 全削除.
 #include "editor/EntryBatch.h"
 #include "editor/MainDialog.h"
-#include "editor/Resource.h"
 
 #include <string>
 #include <utility>
@@ -10,6 +9,16 @@
 namespace {
 const char kNotFound[] = "指定されたデータが見つかりません。\n";
 } // namespace
+
+std::vector<KmdRule> CMainDialog::HolidayRules(int skip) const {
+    std::vector<KmdRule> rules;
+    CKmdDate entry;
+    for (int i = 0; i < dataFile.GetCount(); ++i)
+        if (i != skip && dataFile.GetAt(static_cast<unsigned>(i), entry) &&
+            entry.GetFlags().IsHoliday())
+            rules.push_back(entry.GetRule());
+    return rules;
+}
 
 bool CMainDialog::CheckPosition(const char* several, const char* none) {
     if (view.SelectedCount() >= 2) {
@@ -30,10 +39,9 @@ void CMainDialog::Add() {
         return;
     UndoStep step;
     step.inserted.Push(dataFile.GetCount() - 1, entry);
+    buttons.ListFilled();
     Record(std::move(step));
     RenderRow(dataFile.GetCount() - 1, entry, true);
-    buttons.ListFilled();
-    ShowState();
 }
 
 void CMainDialog::Insert() {
@@ -83,7 +91,7 @@ void CMainDialog::Delete() {
     // The walk deletes rows one by one as the user answers; the entries go in one pass at
     // the end. Rows only vanish above the walk's position, so row n shows entry n + deleted.
     const int count = dataFile.GetCount();
-    std::vector<bool> gone(static_cast<std::size_t>(count), false);
+    UndoStep step; // the entries deleted, in ascending places
     int deleted = 0;
     bool allYes = false;
     for (int n = view.NextSelected(-1); n != -1;) {
@@ -107,7 +115,7 @@ void CMainDialog::Delete() {
             break; // ｷｬﾝｾﾙ: what was deleted stays deleted
         if (answer != ANSWER_NO) {
             view.DeleteRow(n);
-            gone[static_cast<std::size_t>(index)] = true;
+            step.removed.Push(index, entry);
             ++deleted;
             --n; // the row that moved up into n is examined next
         }
@@ -117,23 +125,14 @@ void CMainDialog::Delete() {
     }
     // Also after a missing entry ended the walk: what was deleted must count as a change.
     if (deleted > 0) {
-        UndoStep step;
-        for (int i = 0; i < count; ++i) {
-            CKmdDate entry;
-            if (gone[static_cast<std::size_t>(i)] &&
-                dataFile.GetAt(static_cast<unsigned>(i), entry))
-                step.removed.Push(i, entry);
-        }
-        RemoveEntries(dataFile, gone);
-        Record(std::move(step));
+        ReplaceEntries(dataFile, step.removed.at, PlacedEntries());
         if (currentIndex == dataFile.GetCount())
             --currentIndex;
-        if (currentIndex == -1) {
+        if (currentIndex == -1)
             buttons.ListEmptied();
-            ShowState();
-        } else {
+        Record(std::move(step));
+        if (currentIndex != -1)
             view.SelectRow(currentIndex);
-        }
     }
     if (allYes)
         view.EndBatch();

@@ -105,12 +105,7 @@ bool CMainDialog::OnClose() {
 }
 
 bool CMainDialog::OnQueryEndSession() {
-    if (modified && view.Message("表示中のデータは変更されています。\n破棄してもよろしいですか？",
-                                 MK_QUESTION) != ANSWER_YES) {
-        view.Message("終了を中止します。", MK_NOTICE);
-        return false;
-    }
-    return true;
+    return MayDiscard("終了を中止します。");
 }
 
 void CMainDialog::OnFindMessage(unsigned message, long lParam) {

@@ -77,19 +77,17 @@ public:
     bool IsModified() const { return modified; }
     int CurrentIndex() const { return currentIndex; }
     const std::string& FileName() const { return fileName; }
-    const std::string& InPlacePath() const { return inPlacePath; }
     int LastFound() const { return lastFound; }
     CFindDialog* FindDialog() const { return findDialog; }
-    const CUndoHistory& History() const { return history; }
 
 private:
     // The checks of the single-position commands; false, after the message, when one fails.
     bool CheckPosition(const char* several, const char* none);
     void MoveTo(int to);
     void ShowClipFailure(ClipResult result);
-    // Before an open: true when nothing unsaved would be lost or the user lets it go; false
-    // after the notice that the open is called off.
-    bool MayDiscard();
+    // Before an open or the end: true when nothing unsaved would be lost or the user lets it
+    // go; false after the notice `calledOff` (what is called off).
+    bool MayDiscard(const char* calledOff);
     void ReadFile(const std::string& path, const std::string& name);
     std::string ProposedSaveName() const;
     bool Matches(int index) const;

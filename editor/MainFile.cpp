@@ -6,11 +6,15 @@
 #include <cstdio>
 #include <cstring>
 
-bool CMainDialog::MayDiscard() {
+namespace {
+const char kOpenCalledOff[] = "読込を中止します。";
+} // namespace
+
+bool CMainDialog::MayDiscard(const char* calledOff) {
     if (!modified || view.Message("表示中のデータは変更されています。\n破棄してもよろしいですか？",
                                   MK_QUESTION) == ANSWER_YES)
         return true;
-    view.Message("読込を中止します。", MK_NOTICE);
+    view.Message(calledOff, MK_NOTICE);
     return false;
 }
 
@@ -18,14 +22,14 @@ void CMainDialog::Open() {
     buttons.asking = IDC_OPEN;
     ShowState();
     std::string path, name;
-    if (MayDiscard() && view.AskOpenPath(path, name))
+    if (MayDiscard(kOpenCalledOff) && view.AskOpenPath(path, name))
         ReadFile(path, name);
     buttons.asking = 0;
     ShowState();
 }
 
 void CMainDialog::OpenPath(const std::string& path, const std::string& name) {
-    if (MayDiscard())
+    if (MayDiscard(kOpenCalledOff))
         ReadFile(path, name);
 }
 

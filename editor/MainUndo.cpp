@@ -3,8 +3,6 @@
 // follow as after the command itself.
 #include "editor/MainDialog.h"
 
-#include "editor/Resource.h"
-
 #include <utility>
 
 namespace {
@@ -14,16 +12,6 @@ bool FewRows(std::size_t rows, int count) {
     return rows <= 64 || rows * 8 <= static_cast<std::size_t>(count);
 }
 } // namespace
-
-std::vector<KmdRule> CMainDialog::HolidayRules(int skip) const {
-    std::vector<KmdRule> rules;
-    CKmdDate entry;
-    for (int i = 0; i < dataFile.GetCount(); ++i)
-        if (i != skip && dataFile.GetAt(static_cast<unsigned>(i), entry) &&
-            entry.GetFlags().IsHoliday())
-            rules.push_back(entry.GetRule());
-    return rules;
-}
 
 void CMainDialog::Record(UndoStep step) {
     history.Record(std::move(step));
@@ -44,8 +32,7 @@ void CMainDialog::ApplyStep(const PlacedEntries& take, const PlacedEntries& put)
     if (!ReplaceEntries(dataFile, take.at, put)) {
         // The steps no longer fit the list: none of them can be trusted.
         history.Clear();
-        savedState = 0;
-        ShowState();
+        SetModified(true);
         return;
     }
     const int count = dataFile.GetCount();

@@ -35,18 +35,21 @@ void CUndoHistory::DropOldest() {
     done.pop_front();
 }
 
-const UndoStep* CUndoHistory::Undo() {
-    if (done.empty())
+namespace {
+// The newest step of one side moved to the other: the step undone or done again.
+template <class From, class To> const UndoStep* MoveNewest(From& from, To& to) {
+    if (from.empty())
         return nullptr;
-    undone.push_back(std::move(done.back()));
-    done.pop_back();
-    return &undone.back().step;
+    to.push_back(std::move(from.back()));
+    from.pop_back();
+    return &to.back().step;
+}
+} // namespace
+
+const UndoStep* CUndoHistory::Undo() {
+    return MoveNewest(done, undone);
 }
 
 const UndoStep* CUndoHistory::Redo() {
-    if (undone.empty())
-        return nullptr;
-    done.push_back(std::move(undone.back()));
-    undone.pop_back();
-    return &done.back().step;
+    return MoveNewest(undone, done);
 }
