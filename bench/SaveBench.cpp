@@ -4,7 +4,7 @@
 // cost. Run it from a folder on a real disk, not tmpfs (build/native/bin/bench_save).
 #include "bench/BenchRules.h"
 
-#include "calendar/KmdDataFile.h"
+#include "data/KmdEntryFile.h"
 
 #include <benchmark/benchmark.h>
 
@@ -14,15 +14,15 @@
 namespace {
 const char kTarget[] = "bench-save.kmb";
 
-CKmdDataFile TenThousand() {
-    CKmdDataFile file;
+CKmdEntryFile TenThousand() {
+    CKmdEntryFile file;
     for (unsigned i = 0; i < 10000; ++i)
         file.Add(MixedEntry(i));
     return file;
 }
 
 void BM_SaveWithBackupFlushed(benchmark::State& state) {
-    const CKmdDataFile file = TenThousand();
+    const CKmdEntryFile file = TenThousand();
     if (!file.Write(kTarget))
         std::abort();
     for (auto _ : state)

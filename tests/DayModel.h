@@ -1,5 +1,5 @@
 // The day-by-day meaning of a chip, shared by the tests that check other views against it:
-// random rules of any form, and the names a chip shows on a day with the clock on that day.
+// random rules of any form, the text and the names a chip shows on a day with the clock set.
 #pragma once
 
 #include "KmbBuilder.h"
@@ -47,11 +47,18 @@ inline std::vector<KmbRecord> YearEndHolidays(std::mt19937& rng, unsigned year,
     return days;
 }
 
+// What the plug-in would hand the host for this chip text, with the clock at now.
+inline std::string InProcess(const std::string& chip, const SYSTEMTIME& date,
+                             const SYSTEMTIME& now) {
+    SetClockOverride(&now);
+    const std::string s = MakeDayText(chip.c_str(), date);
+    SetClockOverride(nullptr);
+    return s;
+}
+
 // The names the chip shows on d with the clock at d ("なし" is none).
 inline std::vector<std::string> NamesOn(const std::string& chip, const SYSTEMTIME& d) {
-    SetClockOverride(&d);
-    const std::string text = MakeDayText(chip.c_str(), d);
-    SetClockOverride(nullptr);
+    const std::string text = InProcess(chip, d, d);
     std::vector<std::string> names;
     for (std::size_t at = text.find("\r\n"); at != std::string::npos;) {
         const std::size_t next = text.find("\r\n", at + 2);

@@ -1,5 +1,6 @@
 // A save recorded step by step and replayed into every state a power cut may leave, and a save
 // stopped at each step (a failure, natively a kill): the old or new generation whole, always.
+#include "KmbBuilder.h"
 #include "TestUtil.h"
 #include "data/KmdEntryFile.h"
 #include "platform/FileOps.h"
@@ -54,7 +55,7 @@ typedef std::map<std::string, std::string> Disk; // path -> bytes
 struct CSaveCase {
     const std::string dir, target = dir + "/a.kmb", backup = dir + "/a.bak";
     const std::string older = "generation 1", old = "generation 2, longer";
-    const std::string fresh = std::string("\x00\x00\x02\x00\x00\x00\x00\x00", 8);
+    const std::string fresh = Header(0);
 
     explicit CSaveCase(const std::string& name) : dir(FreshDir(name)) {
         WriteBytes(target, old);

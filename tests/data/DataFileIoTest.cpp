@@ -3,7 +3,6 @@
 // a load marks, are the calendar tests' (DataFileHolidaysTest.cpp).
 #include "DataTestUtil.h"
 #include "TestUtil.h"
-#include "platform/Clock.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-// Only regular files are read: folders, devices and pipes add nothing, at once, and leave
-// what was held.
+// What a load that adds nothing says of the file: missing, no regular file, no data file, or
+// too large to hold; the entries held before stay.
 #include "DataTestUtil.h"
 #include "TestUtil.h"
 #include "platform/Files.h"

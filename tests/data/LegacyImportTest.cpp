@@ -2,7 +2,6 @@
 // and the line at which an import stopped.
 #include "DataTestUtil.h"
 #include "TestUtil.h"
-#include "platform/Clock.h"
 
 #include <gtest/gtest.h>
 

@@ -11,6 +11,9 @@
 #include <string>
 #include <vector>
 
+// The question before changes are thrown away.
+constexpr char kDiscard[] = "表示中のデータは変更されています。\n破棄してもよろしいですか？";
+
 // The editor's main window of this thread, or null.
 HWND FindMainWindow();
 

@@ -115,7 +115,7 @@ TEST(ListCommands, ButtonsKeysAndClicksKeepRowsAndFileInStep) {
         EXPECT_FALSE(IsWindowEnabled(GetDlgItem(main, IDC_DELETE)));
         PostMessageA(main, WM_CLOSE, 0, 0);
     });
-    script.AnswerBox("表示中のデータは変更されています。\n破棄してもよろしいですか？", IDYES);
+    script.AnswerBox(kDiscard, IDYES);
     script.Run();
     EXPECT_TRUE(script.AllDone());
     EXPECT_FALSE(script.TimedOut());

@@ -12,8 +12,6 @@
 #include <shlobj.h>
 
 namespace {
-const char kDiscard[] = "表示中のデータは変更されています。\n破棄してもよろしいですか？";
-
 HWND Child(HWND main, int id) {
     return GetDlgItem(main, id);
 }

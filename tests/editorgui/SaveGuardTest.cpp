@@ -11,8 +11,6 @@
 #include <future>
 
 namespace {
-const char kDiscard[] = "表示中のデータは変更されています。\n破棄してもよろしいですか？";
-
 // WM_QUERYENDSESSION sent from another thread, as Windows sends it; the answer comes once the
 // window's questions are answered.
 std::future<LRESULT> AskToEnd(HWND main) {

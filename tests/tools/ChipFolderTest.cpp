@@ -3,12 +3,12 @@
 // command runs, relative and absolute lines and the file's encoding (natively the names are
 // UTF-8 as the file system spells them; on Windows code page 932 too, with drive letters and
 // "..\").
+#include "DayModel.h"
 #include "KmbBuilder.h"
 #include "KoyomiRun.h"
 #include "TestUtil.h"
 #include "calendar/Calendar.h"
 #include "calendar/DayText.h"
-#include "platform/Clock.h"
 #include "platform/CodePage.h"
 #include "platform/Platform.h"
 
@@ -34,10 +34,8 @@ TEST(ChipFolder, RelativeLinesAreReadFromTheChipFilesFolder) {
     const std::string base = FolderSeen(dir); // absolute: a drive letter on Windows
 
     const SYSTEMTIME day = MakeDate(2027, 1, 13);
-    SetClockOverride(&day);
-    const std::string expected = MakeDayText(
-        (dir + "/data/" + OnDisk(names[0]) + "\r\n" + dir + "/data/" + names[1]).c_str(), day);
-    SetClockOverride(nullptr);
+    const std::string expected =
+        InProcess(dir + "/data/" + OnDisk(names[0]) + "\r\n" + dir + "/data/" + names[1], day, day);
     ASSERT_NE(std::string::npos, expected.find("給料日\r\n燃えるゴミ"));
 
     const char* const encodings[] = {"code page 932", "UTF-8", "UTF-8 with a mark"};

@@ -1,12 +1,12 @@
 // koyomi's main mode end to end: the real program on real files, compared byte for byte
 // with what the generator hands the host.
 #include "calendar/DayText.h"
+#include "DayModel.h"
 #include "KmbBuilder.h"
 #include "KoyomiRun.h"
 #include "TestUtil.h"
 #include "calendar/Calendar.h"
 #include "data/KmdDateFlags.h"
-#include "platform/Clock.h"
 
 #include <gtest/gtest.h>
 
@@ -15,14 +15,6 @@
 #include <vector>
 
 namespace {
-
-// What the plug-in would hand the host for this chip text, with the clock at now.
-std::string InProcess(const std::string& chip, const SYSTEMTIME& date, const SYSTEMTIME& now) {
-    SetClockOverride(&now);
-    const std::string s = MakeDayText(chip.c_str(), date);
-    SetClockOverride(nullptr);
-    return s;
-}
 
 class DayText : public ::testing::Test {
 protected:

@@ -29,21 +29,6 @@ protected:
     std::string dir;
     HLOCAL state = nullptr;
 };
-
-HGLOBAL GlobalText(const std::string& text) {
-    HGLOBAL h = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, text.size() + 1);
-    char* p = static_cast<char*>(GlobalLock(h));
-    std::memcpy(p, text.c_str(), text.size() + 1);
-    GlobalUnlock(h);
-    return h;
-}
-
-std::string GlobalString(HGLOBAL h) {
-    const char* p = static_cast<const char*>(GlobalLock(h));
-    std::string s(p, strnlen(p, GlobalSize(h)));
-    GlobalUnlock(h);
-    return s;
-}
 } // namespace
 
 TEST(SpecificationRecord, WritesItsValuesAndTouchesNothingElse) {
@@ -142,7 +127,7 @@ TEST_F(ChipExports, NullAndForeignHandlesAreRefusedQuietly) {
 TEST_F(ChipExports, ExchangeRewritesTheHostBlock) {
     HGLOBAL empty = GlobalText("");
     EXPECT_EQ(dxl.ExchangeSendString(&empty), 28);
-    EXPECT_EQ(GlobalString(empty), kErrorText);
+    EXPECT_EQ(BlockText(empty), kErrorText);
     EXPECT_GE(GlobalSize(empty), 29u);
     GlobalFree(empty);
 
@@ -150,14 +135,14 @@ TEST_F(ChipExports, ExchangeRewritesTheHostBlock) {
     HGLOBAL block = GlobalText(one);
     const std::string expected = ExpectedText(one, Today());
     EXPECT_EQ(dxl.ExchangeSendString(&block), static_cast<int>(expected.size()));
-    EXPECT_EQ(GlobalString(block), expected);
+    EXPECT_EQ(BlockText(block), expected);
     GlobalFree(block);
 
     const std::string lines = "\r\n" + dir + "/a.kmb\n\n" + dir + "/b.kmb\r" + dir + "/none.kmb";
     block = GlobalText(lines);
     const int n = dxl.ExchangeSendString(&block);
-    EXPECT_EQ(GlobalString(block), ExpectedText(lines, Today()));
-    EXPECT_EQ(n, static_cast<int>(GlobalString(block).size()));
+    EXPECT_EQ(BlockText(block), ExpectedText(lines, Today()));
+    EXPECT_EQ(n, static_cast<int>(BlockText(block).size()));
     GlobalFree(block);
 }
 
@@ -175,8 +160,8 @@ TEST_F(ChipExports, ExchangeReadsABlockWithoutTerminatorSafely) {
     std::memcpy(GlobalLock(block), path.data(), path.size());
     GlobalUnlock(block);
     const int n = dxl.ExchangeSendString(&block);
-    EXPECT_EQ(GlobalString(block), ExpectedText(path, Today()));
-    EXPECT_EQ(n, static_cast<int>(GlobalString(block).size()));
+    EXPECT_EQ(BlockText(block), ExpectedText(path, Today()));
+    EXPECT_EQ(n, static_cast<int>(BlockText(block).size()));
     GlobalFree(block);
 }
 

@@ -9,8 +9,6 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
-#include <cstring>
-
 namespace {
 SYSTEMTIME PickerDate(HWND dialog) {
     SYSTEMTIME st = {};
@@ -209,13 +207,6 @@ void CloseHelper(CDialogDriver& driver, int id = IDCANCEL) {
     driver.On("Koyomiru Helper", [id](HWND d) { Press(d, id); });
 }
 
-std::string BlockText(HGLOBAL h) {
-    const char* p = static_cast<const char*>(GlobalLock(h));
-    std::string s(p, strnlen(p, GlobalSize(h)));
-    GlobalUnlock(h);
-    return s;
-}
-
 std::string CurrentDir() {
     char d[MAX_PATH] = {};
     GetCurrentDirectoryA(MAX_PATH, d);
@@ -226,9 +217,7 @@ std::string CurrentDir() {
 TEST_F(PluginDialogs, HelperBrowseAppendsTheChosenPaths) {
     const std::string before = CurrentDir();
     const std::string start = "x.kmb\r\n";
-    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, start.size() + 1);
-    std::memcpy(GlobalLock(block), start.c_str(), start.size() + 1);
-    GlobalUnlock(block);
+    HGLOBAL block = GlobalText(start);
     EditHelperRecord record = {7, 7, block};
     {
         CDialogDriver driver;
@@ -377,9 +366,7 @@ TEST_F(PluginDialogs, NoticeLinesThroughUpdateThePickedDateAndExchange) {
     EXPECT_EQ(dxl.DoDrawExMenu(state, nullptr, 10000), 2);
     EXPECT_EQ(ChipText(dxl, state), today);
 
-    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, chip.size() + 1);
-    std::memcpy(GlobalLock(block), chip.c_str(), chip.size() + 1);
-    GlobalUnlock(block);
+    HGLOBAL block = GlobalText(chip);
     EXPECT_EQ(dxl.ExchangeSendString(&block), static_cast<int>(today.size()));
     EXPECT_EQ(BlockText(block), today);
     GlobalFree(block);

@@ -6,15 +6,6 @@
 
 #include <cstring>
 
-namespace {
-std::string BlockText(HGLOBAL h) {
-    const char* p = static_cast<const char*>(GlobalLock(h));
-    std::string s(p, strnlen(p, GlobalSize(h)));
-    GlobalUnlock(h);
-    return s;
-}
-} // namespace
-
 TEST(HelperText, NullBlockIsCreatedForThePath) {
     EditHelperRecord record = {-1, -1, nullptr};
     ASSERT_TRUE(AppendPathToRecord(&record, "C:\\data\\表.kmb"));

@@ -73,3 +73,18 @@ std::string ExpectedText(const std::string& chipText, const SYSTEMTIME& date) {
     }
     return text;
 }
+
+HGLOBAL GlobalText(const std::string& text) {
+    HGLOBAL h = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, text.size() + 1);
+    char* p = static_cast<char*>(GlobalLock(h));
+    std::memcpy(p, text.c_str(), text.size() + 1);
+    GlobalUnlock(h);
+    return h;
+}
+
+std::string BlockText(HGLOBAL h) {
+    const char* p = static_cast<const char*>(GlobalLock(h));
+    std::string s(p, strnlen(p, GlobalSize(h)));
+    GlobalUnlock(h);
+    return s;
+}

@@ -20,6 +20,11 @@ CPlugin& ShippedDxl();
 void UpdateChip(CPlugin& dxl, HLOCAL state, const char* text);
 std::string ChipText(CPlugin& dxl, HLOCAL state);
 
+// A moveable global block holding the text and its NUL, as the host hands a chip text over;
+// and a block's text back, up to its NUL or its end.
+HGLOBAL GlobalText(const std::string& text);
+std::string BlockText(HGLOBAL h);
+
 // Today's date as the plug-in reads it.
 SYSTEMTIME Today();
 // What the generator makes of the chip text for the date, called in this process.
